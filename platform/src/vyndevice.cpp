@@ -1,0 +1,112 @@
+#include "vyndevice.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdlib>
+
+namespace {
+
+QString &currentRoot()
+{
+    static QString root;
+    return root;
+}
+
+bool variableSetByPlatform = false;
+
+void defaultWritePaths(const QString &root)
+{
+    // Both variables name the same folder, as on the device.
+    bool setAny = false;
+    for (const char *name : { "VYN_APP_WRITE_PATH", "VYN_LOCAL_APP_WRITE_PATH" }) {
+        if (variableSetByPlatform || qEnvironmentVariableIsEmpty(name)) {
+            qputenv(name, QFile::encodeName(root));
+            setAny = true;
+        }
+    }
+    variableSetByPlatform = variableSetByPlatform || setAny;
+}
+
+QString initialRoot()
+{
+    QString root = qEnvironmentVariable("VYN_DEVICE_ROOT");
+    if (root.isEmpty()) {
+        QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (base.isEmpty())
+            base = QDir::tempPath();
+        root = base + QStringLiteral("/vyn-device");
+    }
+    return QDir::cleanPath(QDir(root).absolutePath());
+}
+
+// The write-path variables must hold before any deliverable calls getenv.
+void initialiseDevice()
+{
+    currentRoot() = initialRoot();
+    QDir().mkpath(currentRoot());
+    const bool appSet = !qEnvironmentVariableIsEmpty("VYN_APP_WRITE_PATH");
+    const bool localSet = !qEnvironmentVariableIsEmpty("VYN_LOCAL_APP_WRITE_PATH");
+    if (!appSet || !localSet)
+        defaultWritePaths(currentRoot());
+}
+
+} // namespace
+
+Q_CONSTRUCTOR_FUNCTION(initialiseDevice)
+
+QString VynDevice::root()
+{
+    if (currentRoot().isEmpty())
+        initialiseDevice();
+    return currentRoot();
+}
+
+void VynDevice::setRoot(const QString &hostFolder)
+{
+    currentRoot() = QDir::cleanPath(QDir(hostFolder).absolutePath());
+    QDir().mkpath(currentRoot());
+    qputenv("VYN_DEVICE_ROOT", QFile::encodeName(currentRoot()));
+    defaultWritePaths(currentRoot());
+}
+
+QString VynDevice::hostPath(const QString &devicePath)
+{
+    if (devicePath.isEmpty() || !devicePath.startsWith(QLatin1Char('/')))
+        return devicePath;
+    const QString base = root();
+    const QString clean = QDir::cleanPath(devicePath);
+    if (clean == base || clean.startsWith(base + QLatin1Char('/')))
+        return clean;
+    return QDir::cleanPath(base + clean);
+}
+
+QString VynDevice::defaultImageFolder()
+{
+    const QString fromEnv = qEnvironmentVariable("VYN_IMAGE_DIR");
+    return fromEnv.isEmpty() ? QStringLiteral(VYN_DEFAULT_IMAGE_DIR) : fromEnv;
+}
+
+bool VynDevice::installImage(const QString &imageFolder)
+{
+    const QString source = imageFolder.isEmpty() ? defaultImageFolder() : imageFolder;
+    const QDir sourceDir(source);
+    if (!sourceDir.exists())
+        return false;
+    bool ok = true;
+    QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = root() + QLatin1Char('/') + sourceDir.relativeFilePath(file);
+        if (QFileInfo::exists(target))
+            continue;
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        ok = QFile::copy(file, target) && ok;
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    }
+    return ok;
+}

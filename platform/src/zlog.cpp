@@ -1,0 +1,54 @@
+#include "zlog.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QMutex>
+
+#include <memory>
+
+namespace {
+
+struct Port
+{
+    QByteArray name;
+    std::unique_ptr<QLoggingCategory> category;
+};
+
+QHash<QByteArray, Port *> &ports()
+{
+    static QHash<QByteArray, Port *> table;
+    return table;
+}
+
+QMutex portsMutex;
+
+} // namespace
+
+const QLoggingCategory &zlog(const char *port)
+{
+    QMutexLocker locker(&portsMutex);
+    const QByteArray key(port ? port : "default");
+    Port *&entry = ports()[key];
+    if (!entry) {
+        // Categories keep a pointer to their name: it lives as long as the process.
+        entry = new Port;
+        entry->name = "vyn." + key;
+        entry->category.reset(new QLoggingCategory(entry->name.constData(), QtInfoMsg));
+    }
+    return *entry->category;
+}
+
+void ZLOG_Init(const char *port)
+{
+    qCInfo(zlog(port)) << "log port initialised";
+}
+
+void ZLOG_Open(const char *port)
+{
+    qCDebug(zlog(port)) << "log port opened";
+}
+
+void ZLOG_Close(const char *port)
+{
+    qCDebug(zlog(port)) << "log port closed";
+}
