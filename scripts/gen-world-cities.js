@@ -1,6 +1,6 @@
 #!/usr/bin/env node
 // Builds the two world-city tables from the city-timezones npm package data:
-//   data/worldcities.tsv                                 (world-clock service)
+//   data/device/usr/SYSqtapp/worldclock/worldcities.tsv  (world-clock service)
 //   data/device/usr/SYSqtapp/homescreen/az_timezone.cfg  (home-screen city table)
 //
 // Usage: node scripts/gen-world-cities.js <cityMap.json | city-timezones dir> [repo root]
@@ -285,7 +285,7 @@ function main() {
     die('Abu Dhabi line is off: ' + abu);
   }
 
-  const tsvPath = path.join(root, 'data', 'worldcities.tsv');
+  const tsvPath = path.join(root, 'data', 'device', 'usr', 'SYSqtapp', 'worldclock', 'worldcities.tsv');
   const cfgPath = path.join(root, 'data', 'device', 'usr', 'SYSqtapp', 'homescreen', 'az_timezone.cfg');
   fs.mkdirSync(path.dirname(cfgPath), { recursive: true });
   fs.writeFileSync(tsvPath, tsv.join('\n') + '\n');
