@@ -15,11 +15,23 @@ const char busSignal[] = "message";
 const int maximumPayload = 1024 * 1024;
 } // namespace
 
+namespace {
+// Goes with the application object, before the bus connection does.
+QPointer<ChannelHub> hub;
+}
+
+ChannelHub *ChannelHub::existing()
+{
+    return hub;
+}
+
 ChannelHub *ChannelHub::instance()
 {
-    static ChannelHub *hub = nullptr;
-    if (!hub)
-        hub = new ChannelHub; // lives as long as the process, like the bus connection
+    if (!hub) {
+        hub = new ChannelHub;
+        if (QCoreApplication::instance())
+            hub->setParent(QCoreApplication::instance());
+    }
     return hub;
 }
 
@@ -99,7 +111,8 @@ QCopChannel::QCopChannel(const QCString &channel, QObject *parent)
 
 QCopChannel::~QCopChannel()
 {
-    ChannelHub::instance()->detach(this);
+    if (ChannelHub *hub = ChannelHub::existing())
+        hub->detach(this);
 }
 
 QCString QCopChannel::channel() const

@@ -15,6 +15,8 @@ class ChannelHub : public QObject
     Q_OBJECT
 public:
     static ChannelHub *instance();
+    // The hub if one exists, without making one.
+    static ChannelHub *existing();
 
     void attach(QCopChannel *listener);
     void detach(QCopChannel *listener);

@@ -6,8 +6,42 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+// Cross-process writer lock on "<file>.lock". flock waits in the kernel, so a busy writer
+// cannot starve another one, and the lock goes away with a process that dies holding it.
+class WriterLock
+{
+public:
+    explicit WriterLock(const QString &path)
+    {
+        m_fd = ::open(QFile::encodeName(path + QStringLiteral(".lock")).constData(),
+                      O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~WriterLock()
+    {
+        if (m_fd >= 0) {
+            ::flock(m_fd, LOCK_UN);
+            ::close(m_fd);
+        }
+    }
+    bool isLocked() const { return m_fd >= 0; }
+
+private:
+    int m_fd = -1;
+};
+
+} // namespace
 
 struct SETUP_SET_Manager::Private
 {
@@ -141,10 +175,9 @@ bool SETUP_SET_Manager::commit()
     const QFileInfo info(d->hostPath);
     if (!QDir().mkpath(info.absolutePath()))
         return false;
-    QLockFile lock(d->hostPath + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(10000)) {
-        qCWarning(zlog("platform")) << "settings file stays locked:" << d->devicePath;
+    const WriterLock lock(d->hostPath);
+    if (!lock.isLocked()) {
+        qCWarning(zlog("platform")) << "cannot lock settings file:" << d->devicePath;
         return false;
     }
     // Merge onto what other processes committed since this manager was opened.

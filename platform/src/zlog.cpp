@@ -1,9 +1,9 @@
 #include "zlog.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QMutex>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -14,9 +14,9 @@ struct Port
     std::unique_ptr<QLoggingCategory> category;
 };
 
-QHash<QByteArray, Port *> &ports()
+std::map<QByteArray, std::unique_ptr<Port>> &ports()
 {
-    static QHash<QByteArray, Port *> table;
+    static std::map<QByteArray, std::unique_ptr<Port>> table;
     return table;
 }
 
@@ -28,10 +28,10 @@ const QLoggingCategory &zlog(const char *port)
 {
     QMutexLocker locker(&portsMutex);
     const QByteArray key(port ? port : "default");
-    Port *&entry = ports()[key];
+    std::unique_ptr<Port> &entry = ports()[key];
     if (!entry) {
-        // Categories keep a pointer to their name: it lives as long as the process.
-        entry = new Port;
+        // Categories keep a pointer to their name: both live as long as the process.
+        entry = std::make_unique<Port>();
         entry->name = "vyn." + key;
         entry->category.reset(new QLoggingCategory(entry->name.constData(), QtInfoMsg));
     }

@@ -1,0 +1,153 @@
+#include <qcopchannel.h>
+#include <zmsg.h>
+
+#include "testdevice.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+// Channel messages within a process and between processes over the session bus.
+class tst_Channels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void ownProcessListenersHearTheMessage();
+    void onlyListenersOfTheChannelHear();
+    void listenerDeletedWhileDelivering();
+    void reachesAnotherProcess();
+    void arrivesFromAnotherProcess();
+    void garbledBusSignalsAreIgnored();
+    void withoutBusMessagesStayLocal();
+
+private:
+    QString ctl() const { return QStringLiteral(VYN_TEST_BIN_DIR "/vyn-ctl"); }
+    TestDevice m_device { false };
+};
+
+void tst_Channels::initTestCase()
+{
+    QVERIFY2(QCopChannel::isConnectedToBus(), "tests run on a session bus (dbus-run-session)");
+}
+
+void tst_Channels::ownProcessListenersHearTheMessage()
+{
+    QCopChannel first("VYN/HSFRAMEWORK");
+    QCopChannel second("VYN/HSFRAMEWORK");
+    QSignalSpy firstSpy(&first, &QCopChannel::received);
+    QSignalSpy secondSpy(&second, &QCopChannel::received);
+
+    ZMsg message("VYN/HSFRAMEWORK", "activePlugIn()", false);
+    message << QStringLiteral("Azaan");
+    QVERIFY(message.send());
+    QTRY_COMPARE(firstSpy.count(), 1);
+    QCOMPARE(secondSpy.count(), 1);
+    QCOMPARE(firstSpy.at(0).at(0).toByteArray(), QByteArray("activePlugIn()"));
+    QDataStream stream(firstSpy.at(0).at(1).toByteArray());
+    QString name;
+    stream >> name;
+    QCOMPARE(name, QStringLiteral("Azaan"));
+}
+
+void tst_Channels::onlyListenersOfTheChannelHear()
+{
+    QCopChannel other("VYN/System");
+    QCopChannel marker("/systemsetup/broadcast");
+    QSignalSpy otherSpy(&other, &QCopChannel::received);
+    QSignalSpy markerSpy(&marker, &QCopChannel::received);
+    QCopChannel::send("/systemsetup/broadcast", "azaansettingschange");
+    QTRY_COMPARE(markerSpy.count(), 1);
+    QCOMPARE(otherSpy.count(), 0);
+}
+
+void tst_Channels::listenerDeletedWhileDelivering()
+{
+    auto *first = new QCopChannel("Test/Delete");
+    auto *second = new QCopChannel("Test/Delete");
+    int heard = 0;
+    connect(first, &QCopChannel::received, this, [&] { ++heard; delete second; second = nullptr; });
+    connect(second, &QCopChannel::received, this, [&] { ++heard; });
+    QCopChannel::send("Test/Delete", "ping");
+    QTRY_COMPARE(heard, 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(heard, 1);
+    delete first;
+}
+
+void tst_Channels::reachesAnotherProcess()
+{
+    QProcess listener;
+    listener.start(ctl(), { "listen", "/systemsetup/broadcast", "--count", "2", "--timeout", "20000" });
+    QVERIFY(listener.waitForReadyRead(10000));
+    QCOMPARE(listener.readLine().trimmed(), QByteArray("listening"));
+
+    QCopChannel::send("/systemsetup/broadcast", "azaansettingschange");
+    ZMsg withPayload("/systemsetup/broadcast", "named", false);
+    withPayload << QStringLiteral("Clock");
+    withPayload.send();
+    QVERIFY(listener.waitForFinished(20000));
+    const QList<QByteArray> lines = listener.readAll().chopped(1).split('\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0), QByteArray("/systemsetup/broadcast\tazaansettingschange\t"));
+    QCOMPARE(lines.at(1), QByteArray("/systemsetup/broadcast\tnamed\tClock"));
+}
+
+void tst_Channels::arrivesFromAnotherProcess()
+{
+    QCopChannel channel("VYN/HSFRAMEWORK");
+    QSignalSpy spy(&channel, &QCopChannel::received);
+    QCOMPARE(QProcess::execute(ctl(), { "send", "VYN/HSFRAMEWORK", "deactivePlugIn()", "Date" }), 0);
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), QByteArray("deactivePlugIn()"));
+    QDataStream stream(spy.at(0).at(1).toByteArray());
+    QString name;
+    stream >> name;
+    QCOMPARE(name, QStringLiteral("Date"));
+}
+
+void tst_Channels::garbledBusSignalsAreIgnored()
+{
+    QCopChannel channel("VYN/System");
+    QSignalSpy spy(&channel, &QCopChannel::received);
+    // Wrong argument types and counts from a foreign sender on our interface.
+    QDBusMessage wrongTypes = QDBusMessage::createSignal("/vyn/channel", "org.vyn.Channel", "message");
+    wrongTypes << 42 << QStringLiteral("TimeInfoChanged") << QByteArray();
+    QDBusMessage tooFew = QDBusMessage::createSignal("/vyn/channel", "org.vyn.Channel", "message");
+    tooFew << QStringLiteral("VYN/System");
+    QDBusConnection other = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "garbler");
+    QVERIFY(other.send(wrongTypes));
+    QVERIFY(other.send(tooFew));
+    // A well-formed message sent after them arrives alone.
+    QDBusMessage good = QDBusMessage::createSignal("/vyn/channel", "org.vyn.Channel", "message");
+    good << QStringLiteral("VYN/System") << QStringLiteral("TimeInfoChanged") << QByteArray("\x01", 1);
+    QVERIFY(other.send(good));
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), QByteArray("TimeInfoChanged"));
+    // A short payload reads as defaults.
+    QDataStream stream(spy.at(0).at(1).toByteArray());
+    QString text = QStringLiteral("unchanged");
+    stream >> text;
+    QVERIFY(stream.status() != QDataStream::Ok);
+    QDBusConnection::disconnectFromBus("garbler");
+}
+
+void tst_Channels::withoutBusMessagesStayLocal()
+{
+    QProcess sender;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    sender.setProcessEnvironment(env);
+    sender.start(ctl(), { "send", "VYN/System", "TimeInfoChanged" });
+    QVERIFY(sender.waitForFinished(20000));
+    QCOMPARE(sender.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sender.exitCode(), 0);
+    const QByteArray log = sender.readAllStandardError();
+    QCOMPARE(log.count("no session bus"), 1);
+}
+
+QTEST_GUILESS_MAIN(tst_Channels)
+#include "tst_channels.moc"
