@@ -1,0 +1,469 @@
+#include "prayertimecalculator.h"
+
+#include <azaansettings.h>
+#include <citytable.h>
+#include <worldclock_service.h>
+#include <zsystemclock.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include <locale.h>
+
+namespace {
+
+const double pi = 3.141592653589793;
+const double twoPi = 6.283185307179586;
+const double halfPi = 1.5707963267948966;
+// Upper limb at the horizon, refraction included: -50 arcminutes.
+const double horizonAltitude = -0.8333333333333334;
+const double infinity = std::numeric_limits<double>::infinity();
+
+double reduceToDay(double hours)
+{
+    double reduced = std::fmod(hours, 24.0);
+    if (reduced < 0)
+        reduced += 24.0;
+    return reduced;
+}
+
+// strtod in the C locale, so a process locale with a decimal comma cannot change positions.
+double parseDouble(const QString &text)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    const QByteArray bytes = text.toLatin1();
+    const double value = cLocale ? strtod_l(bytes.constData(), nullptr, cLocale)
+                                 : std::strtod(bytes.constData(), nullptr);
+    return value;
+}
+
+double coordinate(const QString &degrees, const QString &minutes, bool negative)
+{
+    const QByteArray degreeBytes = degrees.toLatin1();
+    double value = double(std::strtol(degreeBytes.constData(), nullptr, 10)) + parseDouble(minutes) / 60;
+    // "inf" or "nan" in a file must not poison every later computation.
+    if (!std::isfinite(value))
+        value = 0;
+    return negative ? -value : value;
+}
+
+// "24.28N" -> "24", "28N", "N"; the part after the dot is minutes, not a fraction.
+void splitPosition(const QString &text, QString &degrees, QString &minutes, QString &hemisphere)
+{
+    const int dot = text.indexOf(QLatin1Char('.'));
+    if (dot < 0) {
+        degrees = text;
+        minutes = QString();
+    } else {
+        degrees = text.left(dot);
+        minutes = text.mid(dot + 1);
+    }
+    hemisphere = text.isEmpty() ? QString() : text.right(1);
+}
+
+} // namespace
+
+PrayerTimeCalculator::PrayerTimeCalculator()
+    : sunrise(0)
+    , sunset(0)
+    , altitudeTableValid(false)
+    , longitude(0)
+    , latitude(0)
+    , zoneOffsetSeconds(0)
+    , fajrAngle(0)
+    , ishaaAngle(0)
+    , fajrTime(0)
+    , ishaaTime(0)
+{
+    // The tables are filled by the first search; zeroed only so nothing reads garbage.
+    std::memset(evenHourAltitudes, 0, sizeof(evenHourAltitudes));
+    std::memset(oddHourAltitudes, 0, sizeof(oddHourAltitudes));
+}
+
+void PrayerTimeCalculator::loadSettings()
+{
+    altitudeTableValid = false;
+    AzaanSettings *settings = AzaanSettings::instance();
+    const QString city = settings->getCity();
+
+    if (WORLDCLOCK_Service *service = WORLDCLOCK_Service::getInstance()) {
+        // An unknown city leaves the record's initial -14:00:00.
+        WORLDCLOCK_CityInfo info;
+        service->getCityInfo(city, info);
+        zoneOffsetSeconds = double(qint64(info.gmtHours) * 3600 + qint64(info.gmtMinutes) * 60
+                                   + info.gmtSeconds);
+    }
+
+    setMethod(methodName(settings->getPrayerMethod()));
+
+    CityTable table;
+    QString latitudeText;
+    QString longitudeText;
+    if (table.lookUp(city, latitudeText, longitudeText)) {
+        setPosition(latitudeText, longitudeText);
+    } else {
+        setLatitude(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("N"));
+        setLongitude(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("E"));
+    }
+
+    compute();
+}
+
+void PrayerTimeCalculator::compute()
+{
+    altitudeTableValid = false;
+    // The first search fills the altitude table; the others reuse it.
+    findRiseSet(fajrAngle, ishaaAngle, fajrTime, ishaaTime);
+    findRiseSet(horizonAltitude, horizonAltitude, sunrise, sunset);
+}
+
+QString PrayerTimeCalculator::methodName(int number)
+{
+    switch (number) {
+    case 2:
+        return QStringLiteral("EGYPTIAN");
+    case 3:
+        return QStringLiteral("ISLAMICSCIENCES");
+    case 4:
+        return QStringLiteral("ISLAMICSOCEITY");
+    case 5:
+        return QStringLiteral("UMMALQURAH");
+    default:
+        return QStringLiteral("LEAGUE");
+    }
+}
+
+QString PrayerTimeCalculator::methodName(const QString &storedNumber)
+{
+    bool ok = false;
+    int number = storedNumber.toInt(&ok, 10);
+    if (!ok)
+        number = 0;
+    return methodName(number);
+}
+
+void PrayerTimeCalculator::setMethod(const QString &name)
+{
+    if (name == QLatin1String("UMMALQURAH")) {
+        fajrAngle = -19.0;
+        ishaaAngle = 0.0;
+    } else if (name == QLatin1String("LEAGUE")) {
+        fajrAngle = -18.0;
+        ishaaAngle = -17.0;
+    } else if (name == QLatin1String("EGYPTIAN")) {
+        fajrAngle = -19.5;
+        ishaaAngle = -17.5;
+    } else if (name == QLatin1String("ISLAMICSCIENCES")) {
+        fajrAngle = -18.0;
+        ishaaAngle = -18.0;
+    } else {
+        fajrAngle = -15.0;
+        ishaaAngle = -15.0;
+    }
+}
+
+void PrayerTimeCalculator::setLatitude(const QString &degrees, const QString &minutes,
+                                       const QString &hemisphere)
+{
+    latitude = coordinate(degrees, minutes, hemisphere == QLatin1String("S"));
+}
+
+void PrayerTimeCalculator::setLongitude(const QString &degrees, const QString &minutes,
+                                        const QString &hemisphere)
+{
+    longitude = coordinate(degrees, minutes, hemisphere == QLatin1String("W"));
+}
+
+void PrayerTimeCalculator::setPosition(const QString &latitudeText, const QString &longitudeText)
+{
+    QString degrees;
+    QString minutes;
+    QString hemisphere;
+    splitPosition(latitudeText, degrees, minutes, hemisphere);
+    setLatitude(degrees, minutes, hemisphere);
+    splitPosition(longitudeText, degrees, minutes, hemisphere);
+    setLongitude(degrees, minutes, hemisphere);
+}
+
+void PrayerTimeCalculator::setZoneOffsetSeconds(double seconds)
+{
+    zoneOffsetSeconds = std::isfinite(seconds) ? seconds : 0.0;
+}
+
+bool PrayerTimeCalculator::isValid() const
+{
+    return std::isfinite(fajrTime) && std::isfinite(ishaaTime);
+}
+
+double PrayerTimeCalculator::nightLength() const
+{
+    // Sunset may fall after midnight, i.e. earlier on the clock than sunrise.
+    double dayLength = sunset - sunrise;
+    if (dayLength < 0)
+        dayLength += 24.0;
+    return 24.0 - dayLength;
+}
+
+bool PrayerTimeCalculator::noon(double &hours) const
+{
+    if (!std::isfinite(sunrise) || !std::isfinite(sunset))
+        return false;
+    if (sunset >= sunrise)
+        hours = (sunrise + sunset) * 0.5;
+    else
+        hours = reduceToDay((sunrise + sunset + 24.0) * 0.5);
+    return true;
+}
+
+bool PrayerTimeCalculator::dhuhrHours(double &hours) const
+{
+    return noon(hours);
+}
+
+bool PrayerTimeCalculator::getFajr(HourMinute &time)
+{
+    double hours = fajrTime;
+    if (!std::isfinite(hours)) {
+        // Dawn angle never reached: a seventh of the night before sunrise.
+        if (!std::isfinite(sunrise) || !std::isfinite(sunset))
+            return false;
+        hours = reduceToDay(sunrise - nightLength() / 7.0);
+    }
+    time = toHourMinute(hours);
+    return true;
+}
+
+bool PrayerTimeCalculator::getSunrise(HourMinute &time)
+{
+    if (!std::isfinite(sunrise))
+        return false;
+    time = toHourMinute(sunrise);
+    return true;
+}
+
+bool PrayerTimeCalculator::getDhuhr(HourMinute &time)
+{
+    double hours = 0;
+    if (!noon(hours))
+        return false;
+    time = toHourMinute(hours);
+    return true;
+}
+
+bool PrayerTimeCalculator::getAsr(HourMinute &time)
+{
+    double noonHours = 0;
+    if (!noon(noonHours))
+        return false;
+    const double noonAltitude = approxAsin(sinAltitude(noonHours));
+    // With the sun below the horizon at noon the shadow rule has no meaning.
+    if (!(noonAltitude > 0))
+        return false;
+    const double x = 1.0 / std::tan(noonAltitude) + 1.0;
+    const double asrAltitude = 90.0 - approxAtan2(x, 1.0) * 180.0 / pi;
+    double riseTime = 0;
+    double setTime = 0;
+    findRiseSet(asrAltitude, asrAltitude, riseTime, setTime);
+    if (!std::isfinite(riseTime) || !std::isfinite(setTime))
+        return false;
+    time = toHourMinute(setTime);
+    return true;
+}
+
+bool PrayerTimeCalculator::getMaghrib(HourMinute &time)
+{
+    if (!std::isfinite(sunset))
+        return false;
+    time = toHourMinute(sunset);
+    return true;
+}
+
+bool PrayerTimeCalculator::getIshaa(HourMinute &time)
+{
+    double hours = 0;
+    if (ishaaAngle == 0.0) {
+        // Fixed interval method: 90 minutes after sunset.
+        if (!std::isfinite(sunset))
+            return false;
+        hours = reduceToDay(sunset + 1.5);
+    } else if (std::isfinite(ishaaTime)) {
+        hours = ishaaTime;
+    } else if (std::isfinite(sunrise) && std::isfinite(sunset)) {
+        // Nightfall angle never reached: a seventh of the night after sunset.
+        hours = reduceToDay(sunset + nightLength() / 7.0);
+    } else {
+        return false;
+    }
+    time = toHourMinute(hours);
+    return true;
+}
+
+double PrayerTimeCalculator::tableSinAltitude(int hour) const
+{
+    if (hour < 1 || hour > 24)
+        return 0.0;
+    const int index = (hour - 1) / 2;
+    return hour % 2 ? oddHourAltitudes[index] : evenHourAltitudes[index];
+}
+
+HourMinute PrayerTimeCalculator::toHourMinute(double hours)
+{
+    HourMinute result;
+    if (!std::isfinite(hours) || std::fabs(hours) > 1.0e6)
+        return result;
+    result.hour = int(std::floor(hours));
+    result.minute = int(0.5 + (hours - result.hour) * 60);
+    if (result.minute > 59) {
+        result.minute -= 60;
+        result.hour += 1;
+    }
+    if (result.hour > 23)
+        result.hour -= 24;
+    return result;
+}
+
+void PrayerTimeCalculator::sunPosition(double mjd, double &rightAscension, double &declination) const
+{
+    const double t = (mjd - 51544.5) / 36525;
+    const double m = twoPi * frac(0.993133 + 99.997361 * t);
+    const double l = twoPi * frac(0.7859453 + m / twoPi
+                                  + (6893 * std::sin(m) + 72 * std::sin(2 * m) + 6191.2 * t) / 1296000);
+    const double sinL = std::sin(l);
+    const double r = std::sqrt(1 - 0.158226665781282 * sinL * sinL);
+    rightAscension = 7.639437268410976 * approxAtan2(0.9174820620691818 * sinL, std::cos(l) + r);
+    if (rightAscension < 0)
+        rightAscension += 24;
+    declination = 57.29577951308232 * approxAtan2(0.3977771559319137 * sinL, r);
+}
+
+double PrayerTimeCalculator::sinAltitude(double hour) const
+{
+    // Read afresh each time; 64-bit seconds, so nothing wraps in 2038.
+    const qint64 now = ZSystemClock::currentSecsSinceEpoch();
+    const double midnight = std::floor((double(now) + zoneOffsetSeconds) / 86400 + 40587)
+            - zoneOffsetSeconds / 86400;
+    const double mjd = midnight + hour / 24;
+
+    double rightAscension = 0;
+    double declination = 0;
+    sunPosition(mjd, rightAscension, declination);
+
+    const double day = std::floor(mjd);
+    const double t0 = (day - 51544.5) / 36525;
+    const double gmst = 6.697374558 + (mjd - day) * 24.0657098232
+            + (8640184.812866 + (0.093104 - 6.2e-6 * t0) * t0) * t0 / 3600;
+    const double lst = frac((longitude / 15 + gmst) / 24);
+    const double tau = (24 * lst - rightAscension) * 15;
+
+    const double phi = latitude * pi / 180;
+    const double delta = declination * pi / 180;
+    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(tau * pi / 180);
+}
+
+void PrayerTimeCalculator::findRiseSet(double riseAngle, double setAngle, double &riseTime,
+                                       double &setTime)
+{
+    const double y0 = sinAltitude(0);
+    const double sinRise = std::sin(riseAngle * pi / 180);
+    const double sinSet = std::sin(setAngle * pi / 180);
+
+    // Infinite until a crossing is found: + when the sun starts above the angle, - below.
+    double ymRise = y0 - sinRise;
+    riseTime = ymRise > 0 ? infinity : -infinity;
+    double ymSet = y0 - sinSet;
+    setTime = ymSet > 0 ? infinity : -infinity;
+
+    const bool fillTable = !altitudeTableValid;
+    for (int i = 0; i < 12; ++i) {
+        const double t = 2 * i + 1;
+        if (fillTable) {
+            oddHourAltitudes[i] = sinAltitude(t);
+            evenHourAltitudes[i] = sinAltitude(t + 1);
+        }
+        // Every window is visited: the last crossing of the day wins.
+        interpolateCrossing(i, riseTime, t, ymRise, sinRise, "RISE");
+        interpolateCrossing(i, setTime, t, ymSet, sinSet, "SET");
+    }
+    if (fillTable)
+        altitudeTableValid = true;
+
+    if (std::isfinite(riseTime))
+        riseTime = reduceToDay(riseTime);
+    if (std::isfinite(setTime))
+        setTime = reduceToDay(setTime);
+}
+
+void PrayerTimeCalculator::interpolateCrossing(int window, double &previous, double t, double &ym,
+                                               double s, const char *kind) const
+{
+    const bool wantRise = std::strcmp(kind, "RISE") == 0;
+    const double y0 = oddHourAltitudes[window] - s;
+    const double yp = evenHourAltitudes[window] - s;
+
+    const double a = 0.5 * (ym + yp) - y0;
+    const double b = 0.5 * (yp - ym);
+    const double c = y0;
+    const double xe = b / (-2 * a);
+    const double ye = (a * xe + b) * xe + c;
+    const double disc = b * b - 4 * a * c;
+
+    if (disc >= 0) {
+        const double dx = std::sqrt(disc) / (2 * std::fabs(a));
+        double z1 = xe - dx;
+        const double z2 = xe + dx;
+        const int n = (std::fabs(z1) <= 1 ? 1 : 0) + (std::fabs(z2) <= 1 ? 1 : 0);
+        if (z1 < -1)
+            z1 = z2;
+        if (n == 1) {
+            const bool isRise = ym < 0;
+            if (isRise == wantRise)
+                previous = t + z1;
+        } else if (n == 2) {
+            const double rise = ye < 0 ? t + z2 : t + z1;
+            const double set = ye < 0 ? t + z1 : t + z2;
+            previous = wantRise ? rise : set;
+        }
+    }
+    ym = yp;
+}
+
+double PrayerTimeCalculator::frac(double x)
+{
+    return x - std::floor(x);
+}
+
+double PrayerTimeCalculator::approxAtan(double x)
+{
+    if (x < 0)
+        return -approxAtan(-x);
+    if (x > 1)
+        return halfPi - approxAtan(1 / x);
+    if (x > std::tan(0.2617993877991494))
+        return approxAtan((x * 1.7320508075688772 - 1) / (x + 1.7320508075688772)) + 0.5235987755982988;
+    return x * (0.60310579 - 0.05160454 * x * x + 0.55913709 / (1.4087812 + x * x));
+}
+
+double PrayerTimeCalculator::approxAtan2(double y, double x)
+{
+    if (x > 0)
+        return approxAtan(y / x);
+    if (x == 0) {
+        if (y == 0)
+            return 0;
+        return y < 0 ? -halfPi : halfPi;
+    }
+    // Not reached by the engine (its denominators are never negative); kept total anyway.
+    return y < 0 ? approxAtan(y / x) - pi : approxAtan(y / x) + pi;
+}
+
+double PrayerTimeCalculator::approxAsin(double x)
+{
+    // Rounding can push a sine just past 1; the square root would then give NaN.
+    if (x <= -1)
+        return -halfPi;
+    if (x >= 1)
+        return halfPi;
+    return approxAtan(x / std::sqrt(1 - x * x));
+}
