@@ -1,0 +1,57 @@
+#ifndef ZAPPLICATION_H
+#define ZAPPLICATION_H
+
+#include <QApplication>
+
+class QEventLoop;
+class QWidget;
+
+// The application object of a program on the handset. It loads the texts of the display
+// language ("/tmp/vyn_system.cfg", group "SYS_SYSTEM_SET", key "LanguageType"), lays screens
+// out right to left for right-to-left languages and gives main widgets the size of the screen.
+class ZApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    enum Type {
+        Server = 0,
+        GuiClient = 1,
+    };
+
+    ZApplication(int &argc, char **argv, int type = GuiClient);
+    ~ZApplication() override;
+
+    int type() const;
+
+    // The first screen: shown, and sized to the screen when it is a window of its own.
+    void setMainWidget(QWidget *widget);
+    QWidget *mainWidget() const;
+
+    // Runs the event loop until quit; the loop's result. In a headless run (ZHeadless) the
+    // first loop of the program saves the screen and quits by itself.
+    int exec();
+
+    // A nested loop on the same thread; exit_loop ends the innermost one. quit (inherited)
+    // ends all of them.
+    static int enter_loop();
+    static void exit_loop(int result = 0);
+    static int loopLevel();
+
+    static QString languageCode();
+    static bool isRtlLanguage(const QString &languageCode);
+
+    // Reloads the texts and the direction, after a language change.
+    void applyLanguage();
+
+private:
+    bool startHeadless();
+    void finishHeadless();
+
+    int m_type;
+    QWidget *m_mainWidget = nullptr;
+    bool m_headlessStarted = false;
+    bool m_headlessFinished = false;
+    int m_headlessResult = 0;
+};
+
+#endif

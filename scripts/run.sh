@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The phone simulator: builds what it needs, prepares a device root and runs a program of the
+# phone. With a display it opens a 320-pixel-wide window; without one it runs headless and
+# leaves a screenshot and a text dump of the screen in out/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+usage() {
+    cat <<'USAGE'
+Usage: scripts/run.sh [options] [-- program arguments]
+
+Options:
+  --app NAME        what to run (default: prayer)
+                      prayer   prayer_app, Prayer Times screen
+                      events   prayer_app event, Islamic Calendar screen
+  --root DIR        device root (default: $VYN_DEVICE_ROOT or a per-user folder)
+  --clock SPEC      device clock for this run: 2024-01-01T10:00:00, @UNIXTIME or +/-SECONDS
+  --build-dir DIR   build folder (default: build)
+  --headless        run headless even when a display is available
+  --out DIR         folder for headless output (default: out)
+  --no-deps         do not check the Debian packages
+  -h, --help        this text
+USAGE
+}
+
+app=prayer
+root=""
+clock=""
+build_dir=build
+headless=0
+out_dir=out
+deps=1
+extra=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --app) app="${2:?--app needs a name}"; shift 2 ;;
+        --root) root="${2:?--root needs a folder}"; shift 2 ;;
+        --clock) clock="${2:?--clock needs a setting}"; shift 2 ;;
+        --build-dir) build_dir="${2:?--build-dir needs a folder}"; shift 2 ;;
+        --headless) headless=1; shift ;;
+        --out) out_dir="${2:?--out needs a folder}"; shift 2 ;;
+        --no-deps) deps=0; shift ;;
+        -h|--help) usage; exit 0 ;;
+        --) shift; extra=("$@"); break ;;
+        *) echo "run.sh: unknown option $1 (see --help)" >&2; exit 2 ;;
+    esac
+done
+
+# One line per program: build target, then its arguments. A new program is one more case.
+case "$app" in
+    prayer) target=prayer_app; args=() ;;
+    events) target=prayer_app; args=(event) ;;
+    *) echo "run.sh: unknown program '$app' (see --help)" >&2; exit 2 ;;
+esac
+args+=("${extra[@]+"${extra[@]}"}")
+
+[ "$deps" -eq 1 ] && bash scripts/install-deps.sh
+
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build_dir" --target vyn-device "$target"
+bin="$PWD/$build_dir/bin"
+[[ "$build_dir" = /* ]] && bin="$build_dir/bin"
+
+root_args=()
+[ -n "$root" ] && root_args=(--root "$root")
+root=$("$bin/vyn-device" "${root_args[@]+"${root_args[@]}"}" install-image)
+export VYN_DEVICE_ROOT="$root"
+echo "Device root: $root"
+[ -n "$clock" ] && export VYN_CLOCK="$clock"
+
+# Channels between programs travel on the session bus; start one when there is none.
+launch=()
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
+    launch=(dbus-run-session --)
+fi
+
+if [ "$headless" -eq 0 ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec "${launch[@]+"${launch[@]}"}" "$bin/$target" "${args[@]+"${args[@]}"}"
+fi
+
+mkdir -p "$out_dir"
+prefix="$(cd "$out_dir" && pwd)/$app"
+rm -f "$prefix.png" "$prefix.txt"
+status=0
+QT_QPA_PLATFORM=offscreen VYN_HEADLESS_OUTPUT="$prefix" \
+    "${launch[@]+"${launch[@]}"}" "$bin/$target" "${args[@]+"${args[@]}"}" || status=$?
+if [ ! -f "$prefix.png" ] || [ ! -f "$prefix.txt" ]; then
+    echo "run.sh: $target left no screenshot (exit status $status)" >&2
+    exit $(( status ? status : 1 ))
+fi
+echo "Screenshot: $prefix.png"
+echo "Text dump:  $prefix.txt"
+echo "----"
+cat "$prefix.txt"
+exit "$status"
