@@ -1,5 +1,11 @@
 // vyn-ctl: drives the stand-in platform from a shell or a test.
+#include <am_alarmserver.h>
+#include <am_appregistry.h>
+#include <am_launcherclient.h>
+#include <cal_eng_manager.h>
+#include <msgctr_eng_statusapi.h>
 #include <qcopchannel.h>
+#include <setup_set_manager.h>
 #include <vyndevice.h>
 #include <zmsg.h>
 #include <zsystemclock.h>
@@ -70,12 +76,202 @@ int listen(const QStringList &args, int count, int timeoutMs)
     return 0;
 }
 
+
+// Gives queued channel messages time to leave over the bus, then ends with the result.
+int flushAndExit(int result)
+{
+    QTimer::singleShot(100, qApp, &QCoreApplication::quit);
+    qApp->exec();
+    return result;
+}
+
+int usage(const char *text)
+{
+    fprintf(stderr, "usage: vyn-ctl %s\n", text);
+    return 2;
+}
+
+QString isoText(const QDateTime &when)
+{
+    return when.toString(Qt::ISODate);
+}
+
+// "2024-06-01T10:00:00" (local time), with "Z" or "+04:00" for other zones.
+QDateTime parseTime(const QString &text)
+{
+    return QDateTime::fromString(text.trimmed(), Qt::ISODate);
+}
+
+int setUnread(const QStringList &args, const QStringList &failures)
+{
+    // unread SMS MMS [--fail sms|mms]
+    if (args.size() != 3)
+        return usage("unread SMS MMS [--fail sms|mms]");
+    bool smsOk = false;
+    bool mmsOk = false;
+    const int sms = args.at(1).toInt(&smsOk);
+    const int mms = args.at(2).toInt(&mmsOk);
+    if (!smsOk || !mmsOk || sms < 0 || mms < 0)
+        return usage("unread SMS MMS [--fail sms|mms]   (counts: whole numbers, 0 or more)");
+    bool failSms = false;
+    bool failMms = false;
+    for (const QString &value : failures) {
+        for (const QString &part : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            if (part.trimmed().compare(QLatin1String("sms"), Qt::CaseInsensitive) == 0)
+                failSms = true;
+            else if (part.trimmed().compare(QLatin1String("mms"), Qt::CaseInsensitive) == 0)
+                failMms = true;
+            else
+                return usage("unread SMS MMS [--fail sms|mms]");
+        }
+    }
+    SETUP_SET_Manager file(MSGCTR_ENG_StatusApi::statusFile());
+    const QString group = QStringLiteral("Unread");
+    file.setSettingInfo(group, QStringLiteral("SMS"), sms);
+    file.setSettingInfo(group, QStringLiteral("MMS"), mms);
+    file.setSettingInfo(group, QStringLiteral("SMSFail"), failSms);
+    file.setSettingInfo(group, QStringLiteral("MMSFail"), failMms);
+    if (!file.commit()) {
+        fprintf(stderr, "vyn-ctl: cannot write %s\n", qPrintable(MSGCTR_ENG_StatusApi::statusFile()));
+        return 1;
+    }
+    QCopChannel::send(MSGCTR_ENG_StatusApi::channelName(), "countsChanged");
+    return flushAndExit(0);
+}
+
+int calendar(const QStringList &args, const QCommandLineParser &parser)
+{
+    const char *help = "calendar add --start ISO [--end ISO] --subject TEXT [--rrule RULE]\n"
+                       "       vyn-ctl calendar list [--from ISO --to ISO]";
+    const QString sub = args.value(1);
+    CAL_ENG_Manager manager;
+    if (sub == QLatin1String("add")) {
+        const QString startText = parser.value(QStringLiteral("start")).trimmed();
+        const QString endText = parser.value(QStringLiteral("end")).trimmed();
+        // A bare date makes an all-day entry.
+        const bool allDay = startText.size() == 10;
+        QDateTime start;
+        QDateTime end;
+        if (allDay) {
+            // The end date is exclusive, as in iCalendar.
+            const QDate startDate = QDate::fromString(startText, Qt::ISODate);
+            const QDate endDate = endText.isEmpty() ? startDate.addDays(1) : QDate::fromString(endText, Qt::ISODate);
+            start = QDateTime(startDate, QTime(0, 0));
+            end = QDateTime(endDate, QTime(0, 0));
+        } else {
+            start = parseTime(startText);
+            end = parseTime(endText);
+        }
+        if (!start.isValid() || !end.isValid() || !parser.isSet(QStringLiteral("subject")))
+            return usage(help);
+        const int result = manager.addEntry(parser.value(QStringLiteral("subject")), start, end,
+                                            parser.value(QStringLiteral("rrule")), allDay);
+        if (result == 1)
+            fprintf(stderr, "vyn-ctl: entry refused (end before start, or a rule not understood)\n");
+        else if (result == 3)
+            fprintf(stderr, "vyn-ctl: %s is not a calendar; left untouched\n", qPrintable(CAL_ENG_Manager::calendarFile()));
+        else if (result != 0)
+            fprintf(stderr, "vyn-ctl: cannot write %s\n", qPrintable(CAL_ENG_Manager::calendarFile()));
+        return flushAndExit(result == 0 ? 0 : 1);
+    }
+    if (sub == QLatin1String("list")) {
+        const QDate today = ZSystemClock::currentDateTime().date();
+        const QDateTime from = parser.isSet(QStringLiteral("from")) ? parseTime(parser.value(QStringLiteral("from")))
+                                                                    : QDateTime(today, QTime(0, 0));
+        const QDateTime to = parser.isSet(QStringLiteral("to")) ? parseTime(parser.value(QStringLiteral("to")))
+                                                                : QDateTime(today, QTime(23, 59, 59));
+        QList<CAL_ENG_Event> events;
+        const int result = manager.getEvents(from, to, events);
+        if (result != 0) {
+            fprintf(stderr, "vyn-ctl: calendar query failed (%d)\n", result);
+            return 1;
+        }
+        for (const CAL_ENG_Event &event : std::as_const(events)) {
+            QString subject = event.subject;
+            subject.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+            out() << isoText(event.start) << '\t' << isoText(event.end) << '\t' << subject << Qt::endl;
+        }
+        return 0;
+    }
+    return usage(help);
+}
+
+int alarms(const QStringList &args, const QCommandLineParser &parser)
+{
+    const char *help = "alarms [add APPID TIME [--index N] [--type N] [--second-id UUID] [--data TEXT] | remove APPID]";
+    const QString sub = args.value(1);
+    if (sub.isEmpty()) {
+        // time, application id, index, type: one alarm a line, in time order.
+        const QList<AM_Alarm> all = AM_AlarmServer::alarms();
+        for (const AM_Alarm &alarm : all) {
+            out() << isoText(alarm.time) << '\t' << alarm.appId.toString(QUuid::WithoutBraces) << '\t'
+                  << alarm.index << '\t' << alarm.type << Qt::endl;
+        }
+        return 0;
+    }
+    const QUuid appId = QUuid::fromString(args.value(2));
+    if (sub == QLatin1String("add") && args.size() == 4) {
+        const QDateTime time = parseTime(args.at(3));
+        const QUuid secondId = QUuid::fromString(parser.value(QStringLiteral("second-id")));
+        const int result = AM_AlarmServer::addAlarm(appId, time, parser.value(QStringLiteral("index")).toInt(),
+                                                    parser.value(QStringLiteral("type")).toInt(),
+                                                    parser.value(QStringLiteral("data")).toUtf8(), secondId);
+        if (result != 0)
+            fprintf(stderr, "vyn-ctl: alarm not registered (%d)\n", result);
+        return result == 0 ? 0 : 1;
+    }
+    if (sub == QLatin1String("remove") && args.size() == 3)
+        return AM_AlarmServer::removeAlarm(appId) == 0 ? 0 : 1;
+    return usage(help);
+}
+
+// Joins arguments back into one text that splits into the same list again.
+QString commandText(const QStringList &arguments)
+{
+    QStringList quoted;
+    for (QString argument : arguments) {
+        if (argument.isEmpty() || argument.contains(QLatin1Char(' ')) || argument.contains(QLatin1Char('"'))
+            || argument.contains(QLatin1Char('\t'))) {
+            argument.replace(QLatin1String("\""), QLatin1String("\"\"\""));
+            argument = QLatin1Char('"') + argument + QLatin1Char('"');
+        }
+        quoted << argument;
+    }
+    return quoted.join(QLatin1Char(' '));
+}
+
+int launch(const QStringList &args)
+{
+    // launch ID [ARG...]: every word after the id goes to the application, options included.
+    if (args.size() < 2)
+        return usage("launch ID [ARG...]");
+    const int result = AM_LauncherClient::launchAppObject(args.at(1), commandText(args.mid(2)), 2, true, true);
+    if (result == 1)
+        fprintf(stderr, "vyn-ctl: no application %s in the registry\n", qPrintable(args.at(1)));
+    else if (result != 0)
+        fprintf(stderr, "vyn-ctl: could not start %s (%d)\n", qPrintable(args.at(1)), result);
+    return flushAndExit(result == 0 ? 0 : 1);
+}
+
+int listApps()
+{
+    // id, name, exec, icon: one application a line, by name.
+    const QList<AM_AppRegistry::App> apps = AM_AppRegistry::apps();
+    for (const AM_AppRegistry::App &app : apps)
+        out() << app.id << '\t' << app.name << '\t' << app.exec << '\t' << app.icon << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vyn-ctl"));
+    // Application arguments may look like options ("--view=2"): they bypass the option parser.
+    const QStringList raw = app.arguments();
+    if (raw.value(1) == QLatin1String("launch"))
+        return launch(raw.mid(1));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
             "Drives the stand-in phone platform.\n\n"
@@ -84,12 +280,43 @@ int main(int argc, char **argv)
             "  listen CHANNEL...                print the messages of channels\n"
             "  clock [SPEC]                     set the device clock: 2024-06-01T12:00:00, @UNIXTIME,\n"
             "                                   +SECONDS / -SECONDS; no SPEC: real time again\n"
-            "  root                             print the device root"));
+            "  root                             print the device root\n"
+            "  unread SMS MMS [--fail sms|mms]  set the unread message counts (--fail: that query fails)\n"
+            "  calendar add --start ISO [--end ISO] --subject TEXT [--rrule RULE]\n"
+            "                                   add a calendar entry; a bare date (2024-06-01) makes it\n"
+            "                                   all-day (end date exclusive); RULE like FREQ=WEEKLY;BYDAY=MO,WE;COUNT=4\n"
+            "  calendar list [--from ISO --to ISO]\n"
+            "                                   list entries (default: today), one per line:\n"
+            "                                   start, end, subject\n"
+            "  alarms                           list registered alarms: time, app id, index, type\n"
+            "  alarms add APPID TIME [--index N] [--type N] [--second-id UUID] [--data TEXT]\n"
+            "  alarms remove APPID              withdraw every alarm of an application\n"
+            "  launch ID [ARG...]               start a registered application (VYN_LAUNCH_DRY_RUN=1:\n"
+            "                                   only announce it); ARGs are passed as they are\n"
+            "  apps                             list the registry: id, name, exec, icon\n\n"
+            "Times are ISO 8601 in local time unless they carry Z or an offset."));
     parser.addHelpOption();
     parser.addOption({ QStringLiteral("count"), QStringLiteral("listen: stop after N messages."),
                        QStringLiteral("N"), QStringLiteral("0") });
     parser.addOption({ QStringLiteral("timeout"), QStringLiteral("listen: stop after MS milliseconds."),
                        QStringLiteral("MS"), QStringLiteral("0") });
+    parser.addOption({ QStringLiteral("fail"), QStringLiteral("unread: make the sms or mms query fail."),
+                       QStringLiteral("sms|mms") });
+    parser.addOption({ QStringLiteral("start"), QStringLiteral("calendar add: start time or date."),
+                       QStringLiteral("ISO") });
+    parser.addOption({ QStringLiteral("end"), QStringLiteral("calendar add: end time or date."), QStringLiteral("ISO") });
+    parser.addOption({ QStringLiteral("subject"), QStringLiteral("calendar add: subject."), QStringLiteral("TEXT") });
+    parser.addOption({ QStringLiteral("rrule"), QStringLiteral("calendar add: recurrence rule."),
+                       QStringLiteral("RULE") });
+    parser.addOption({ QStringLiteral("from"), QStringLiteral("calendar list: window start."), QStringLiteral("ISO") });
+    parser.addOption({ QStringLiteral("to"), QStringLiteral("calendar list: window end."), QStringLiteral("ISO") });
+    parser.addOption({ QStringLiteral("index"), QStringLiteral("alarms add: index value."), QStringLiteral("N"),
+                       QStringLiteral("0") });
+    parser.addOption({ QStringLiteral("type"), QStringLiteral("alarms add: type value."), QStringLiteral("N"),
+                       QStringLiteral("0") });
+    parser.addOption({ QStringLiteral("second-id"), QStringLiteral("alarms add: second identifier."),
+                       QStringLiteral("UUID") });
+    parser.addOption({ QStringLiteral("data"), QStringLiteral("alarms add: data block."), QStringLiteral("TEXT") });
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see above)."));
     parser.process(app);
     const QStringList args = parser.positionalArguments();
@@ -114,6 +341,14 @@ int main(int argc, char **argv)
         out() << VynDevice::root() << Qt::endl;
         return 0;
     }
+    if (command == QLatin1String("unread"))
+        return setUnread(args, parser.values(QStringLiteral("fail")));
+    if (command == QLatin1String("calendar"))
+        return calendar(args, parser);
+    if (command == QLatin1String("alarms"))
+        return alarms(args, parser);
+    if (command == QLatin1String("apps"))
+        return listApps();
     fprintf(stderr, "vyn-ctl: unknown command %s (see --help)\n", qPrintable(command));
     return 2;
 }

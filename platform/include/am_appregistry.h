@@ -1,0 +1,51 @@
+#ifndef AM_APPREGISTRY_H
+#define AM_APPREGISTRY_H
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+class QFileSystemWatcher;
+
+// The installed applications: desktop-entry files in "/usr/SYSqtapp/registry/*.desktop"
+// (group "Desktop Entry": Type=Application, Name, Exec, Icon, X-Vyn-AppId=<uuid>).
+// The static calls read the folder afresh; an instance watches it and reports changes.
+class AM_AppRegistry : public QObject
+{
+    Q_OBJECT
+public:
+    struct App
+    {
+        QString id;     // lower-case UUID without braces
+        QString name;
+        QString exec;   // program name or path, then fixed arguments, split like a shell
+        QString icon;
+    };
+
+    explicit AM_AppRegistry(QObject *parent = nullptr);
+    ~AM_AppRegistry() override;
+
+    // Ordered by name. Entries without a valid id, an Exec line or Type=Application are left out.
+    static QList<App> apps();
+    static QList<App> getAllAppObjects() { return apps(); }
+    // The id may carry braces and any letter case.
+    static bool find(const QString &id, App &app);
+    static QString registryFolder();
+
+signals:
+    void signalAppObjectAdded(const QString &appId, const QString &name);
+    void signalAppObjectRemoved(const QString &appId, const QString &name);
+    void signalRegistryObjectUpdated(const QString &appId);
+
+private slots:
+    void rescan();
+
+private:
+    void watchEntries();
+
+    QFileSystemWatcher *m_watcher;
+    QMap<QString, App> m_known;
+};
+
+#endif

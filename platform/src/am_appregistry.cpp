@@ -1,0 +1,183 @@
+#include "am_appregistry.h"
+#include "vyndevice.h"
+#include "zlog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemWatcher>
+#include <QHash>
+#include <QUuid>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Desktop entries are a few hundred bytes; a larger file is not one.
+const qint64 maximumEntrySize = 64 * 1024;
+
+QString canonicalId(const QString &text)
+{
+    const QUuid uuid = QUuid::fromString(QStringView(text).trimmed());
+    return uuid.isNull() ? QString() : uuid.toString(QUuid::WithoutBraces);
+}
+
+// Value escapes of desktop entries (\s \n \t \r \\).
+QString unescapeValue(const QString &value)
+{
+    QString result;
+    result.reserve(value.size());
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c != QLatin1Char('\\') || i + 1 == value.size()) {
+            result += c;
+            continue;
+        }
+        const QChar n = value.at(++i);
+        if (n == QLatin1Char('s'))
+            result += QLatin1Char(' ');
+        else if (n == QLatin1Char('n'))
+            result += QLatin1Char('\n');
+        else if (n == QLatin1Char('t'))
+            result += QLatin1Char('\t');
+        else if (n == QLatin1Char('r'))
+            result += QLatin1Char('\r');
+        else if (n == QLatin1Char('\\'))
+            result += QLatin1Char('\\');
+        else
+            result += QLatin1Char('\\') + n;
+    }
+    return result;
+}
+
+bool readEntry(const QString &path, AM_AppRegistry::App &app)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumEntrySize)
+        return false;
+    QHash<QString, QString> values;
+    bool inMainGroup = false;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray &raw : lines) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (!inMainGroup || equals <= 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        if (!values.contains(key))
+            values.insert(key, line.mid(equals + 1).trimmed());
+    }
+    if (values.value(QStringLiteral("Type")) != QLatin1String("Application"))
+        return false;
+    if (values.value(QStringLiteral("Hidden")) == QLatin1String("true"))
+        return false;
+    app.id = canonicalId(values.value(QStringLiteral("X-Vyn-AppId")));
+    // Exec keeps its own quoting; it is split when the application starts.
+    app.exec = values.value(QStringLiteral("Exec"));
+    app.name = unescapeValue(values.value(QStringLiteral("Name")));
+    app.icon = unescapeValue(values.value(QStringLiteral("Icon")));
+    return !app.id.isEmpty() && !app.exec.isEmpty();
+}
+
+QMap<QString, AM_AppRegistry::App> scan()
+{
+    QMap<QString, AM_AppRegistry::App> result;
+    const QDir folder(VynDevice::hostPath(AM_AppRegistry::registryFolder()));
+    const QStringList files = folder.entryList({ QStringLiteral("*.desktop") }, QDir::Files | QDir::Readable,
+                                               QDir::Name);
+    for (const QString &name : files) {
+        AM_AppRegistry::App app;
+        if (!readEntry(folder.filePath(name), app)) {
+            qCDebug(zlog("platform")) << "registry: not an application entry:" << name;
+            continue;
+        }
+        if (result.contains(app.id)) {
+            qCWarning(zlog("platform")) << "registry: duplicate application id" << app.id << "in" << name;
+            continue;
+        }
+        result.insert(app.id, app);
+    }
+    return result;
+}
+
+} // namespace
+
+AM_AppRegistry::AM_AppRegistry(QObject *parent)
+    : QObject(parent)
+    , m_watcher(new QFileSystemWatcher(this))
+    , m_known(scan())
+{
+    const QString folder = VynDevice::hostPath(registryFolder());
+    QDir().mkpath(folder);
+    m_watcher->addPath(folder);
+    watchEntries();
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &AM_AppRegistry::rescan);
+    // Entries edited in place change no folder entry.
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &AM_AppRegistry::rescan);
+}
+
+void AM_AppRegistry::watchEntries()
+{
+    const QDir folder(VynDevice::hostPath(registryFolder()));
+    const QStringList watched = m_watcher->files();
+    const QStringList files = folder.entryList({ QStringLiteral("*.desktop") }, QDir::Files);
+    for (const QString &name : files) {
+        const QString path = folder.filePath(name);
+        if (!watched.contains(path))
+            m_watcher->addPath(path);
+    }
+}
+
+AM_AppRegistry::~AM_AppRegistry() = default;
+
+QString AM_AppRegistry::registryFolder()
+{
+    return QStringLiteral("/usr/SYSqtapp/registry");
+}
+
+QList<AM_AppRegistry::App> AM_AppRegistry::apps()
+{
+    QList<App> result = scan().values();
+    std::stable_sort(result.begin(), result.end(), [](const App &a, const App &b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    return result;
+}
+
+bool AM_AppRegistry::find(const QString &id, App &app)
+{
+    const QString wanted = canonicalId(id);
+    if (wanted.isEmpty())
+        return false;
+    const QMap<QString, App> all = scan();
+    const auto it = all.constFind(wanted);
+    if (it == all.constEnd())
+        return false;
+    app = it.value();
+    return true;
+}
+
+void AM_AppRegistry::rescan()
+{
+    watchEntries();
+    const QMap<QString, App> now = scan();
+    const QMap<QString, App> before = std::exchange(m_known, now);
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!now.contains(it.key()))
+            emit signalAppObjectRemoved(it.key(), it->name);
+    }
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        const auto old = before.constFind(it.key());
+        if (old == before.cend()) {
+            emit signalAppObjectAdded(it.key(), it->name);
+        } else if (old->name != it->name || old->exec != it->exec || old->icon != it->icon) {
+            emit signalRegistryObjectUpdated(it.key());
+        }
+    }
+}

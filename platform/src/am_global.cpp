@@ -1,0 +1,6 @@
+#include "am_global.h"
+
+QCString AM_Global::getLauncherChannel()
+{
+    return QCString("VYN/Launcher");
+}
