@@ -11,7 +11,7 @@ class ZScreen
 {
 public:
     static constexpr int Width = 320;
-    static constexpr int DefaultHeight = 320;
+    static constexpr int DefaultHeight = 240;
     static constexpr int MinimumHeight = 160;
     static constexpr int MaximumHeight = 1280;
 

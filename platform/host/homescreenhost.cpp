@@ -1,0 +1,519 @@
+#include "homescreenhost.h"
+#include "hsframeworkconfig.h"
+#include "hspluginsite.h"
+
+#include <am_global.h>
+#include <hsplugin.h>
+#include <qwallpaper.h>
+#include <zglobal.h>
+#include <zheader.h>
+#include <zlog.h>
+#include <zresource.h>
+#include <zsoftkey.h>
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <dlfcn.h>
+
+namespace {
+
+const QLoggingCategory &hostLog()
+{
+    return zlog("hsframework");
+}
+
+} // namespace
+
+// One configured plugin that made it through loading: its library, its instance and its site.
+struct HostedPlugin
+{
+    QString library;
+    QString name;
+    void *handle = nullptr;
+    HSDestroyInstanceFunction destroyInstance = nullptr;
+    HSPlugin *plugin = nullptr;
+    std::unique_ptr<HSPluginSite> site;
+    bool initialized = false;
+    bool active = false;
+    bool placing = false;
+
+    QWidget *container() const { return site ? site->containerWidget() : nullptr; }
+};
+
+HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
+    : QWidget(parent)
+    , m_options(options)
+    , m_frameworkChannel(new QCopChannel("VYN/HSFRAMEWORK", this))
+{
+    if (m_options.configPath.isEmpty())
+        m_options.configPath = QString::fromLatin1(HSFrameworkConfig::DefaultPath);
+    if (m_options.pluginDir.isEmpty())
+        m_options.pluginDir = defaultPluginDir();
+
+    setObjectName(QStringLiteral("homescreen"));
+    setWindowTitle(QStringLiteral("Home screen"));
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(ZGlobal::getScreenR().size());
+
+    m_softKeys = new ZSoftKey("CST_2", this, "softkeys");
+    m_softKeys->setText(ZSoftKey::Left, RES_TEXT("TXT_RID_SOFTKEY_MENU", "Menu"));
+    m_softKeys->setText(ZSoftKey::Right, RES_TEXT("TXT_RID_SOFTKEY_CONTACTS", "Contacts"));
+    m_softKeys->setGeometry(ZGlobal::getCstR());
+
+    connect(m_frameworkChannel, &QCopChannel::received, this, &HomeScreenHost::frameworkMessage);
+    auto *launcherChannel = new QCopChannel(AM_Global::getLauncherChannel(), this);
+    connect(launcherChannel, &QCopChannel::received, this, [this](const QCString &message) {
+        // The plugins redraw their own areas on the same notice.
+        if (message == "showWallPaper")
+            update();
+    });
+}
+
+HomeScreenHost::~HomeScreenHost()
+{
+    shutdown();
+}
+
+QString HomeScreenHost::defaultPluginDir()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../lib"));
+}
+
+int HomeScreenHost::toolkitKey(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Up:
+        return HSKeyUp;
+    case Qt::Key_Down:
+        return HSKeyDown;
+    case Qt::Key_Left:
+        return HSKeyLeft;
+    case Qt::Key_Right:
+        return HSKeyRight;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Select:
+        return HSKeySelect;
+    default:
+        return 0;
+    }
+}
+
+void HomeScreenHost::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+
+    const HSFrameworkConfig config = HSFrameworkConfig::read(m_options.configPath);
+    m_showHeader = config.showHeader;
+    if (m_showHeader) {
+        m_header = new ZHeader(ZHeader::Standard, this, "header");
+        m_header->setGeometry(ZGlobal::getHeaderR());
+    }
+    if (config.plugins.isEmpty())
+        qCInfo(hostLog()) << "no plugins configured in" << m_options.configPath;
+    for (const HSFrameworkConfig::Plugin &plugin : config.plugins)
+        load(plugin.library, plugin.name);
+
+    // The frame stays above whatever the plugins draw.
+    if (m_header)
+        m_header->raise();
+    m_softKeys->raise();
+    // The focus starts at the top of the screen, whatever the loading order.
+    m_focus = nullptr;
+    focusEntry();
+}
+
+void HomeScreenHost::load(const QString &library, const QString &name)
+{
+    if (!HSFrameworkConfig::isLibraryName(library)) {
+        qCWarning(hostLog()) << "skipping" << library << ": not a file name in the plugin folder";
+        return;
+    }
+    if (name.isEmpty() || find(name)) {
+        qCWarning(hostLog()) << "skipping" << library << ": framework name" << name << "is empty or taken";
+        return;
+    }
+    const QString path = QDir(m_options.pluginDir).filePath(library);
+    void *handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        qCWarning(hostLog()) << "skipping" << library << ":" << dlerror();
+        return;
+    }
+    auto create = reinterpret_cast<HSCreateInstanceFunction>(dlsym(handle, "createInstance"));
+    auto destroy = reinterpret_cast<HSDestroyInstanceFunction>(dlsym(handle, "destroyInstance"));
+    auto activated = reinterpret_cast<HSIsActivatedFunction>(dlsym(handle, "isActivated"));
+    if (!create || !destroy || !activated) {
+        qCWarning(hostLog()) << "skipping" << library << ": the plugin exports are missing";
+        dlclose(handle);
+        return;
+    }
+
+    auto entry = std::make_unique<HostedPlugin>();
+    entry->library = library;
+    entry->name = name;
+    entry->handle = handle;
+    entry->destroyInstance = destroy;
+    entry->site = std::make_unique<HSPluginSite>(this, name);
+    entry->plugin = create(entry->site.get());
+    if (!entry->plugin) {
+        qCWarning(hostLog()) << "skipping" << library << ": createInstance gave no plugin";
+        entry->site.reset();
+        dlclose(handle);
+        return;
+    }
+    HostedPlugin *hosted = entry.get();
+    m_plugins.push_back(std::move(entry));
+    if (activated() != 0)
+        showEntry(hosted);
+    else
+        qCInfo(hostLog()) << name << "is switched off";
+}
+
+void HomeScreenHost::showEntry(HostedPlugin *entry)
+{
+    // The container takes its place first, so initialize and activate see their final size.
+    const bool placed = place(entry);
+    if (!entry->initialized) {
+        entry->initialized = true;
+        entry->plugin->initialize();
+    }
+    entry->active = true;
+    entry->plugin->activate();
+    if (QWidget *container = entry->container()) {
+        container->setVisible(placed);
+        container->update();
+    }
+    if (m_suspended)
+        entry->plugin->suspend(true);
+    focusEntry();
+}
+
+void HomeScreenHost::hideEntry(HostedPlugin *entry)
+{
+    if (!entry->active)
+        return;
+    entry->active = false;
+    entry->plugin->deactivate();
+    if (QWidget *container = entry->container())
+        container->hide();
+    if (m_focus == entry)
+        m_focus = nullptr;
+    focusEntry();
+}
+
+bool HomeScreenHost::place(HostedPlugin *entry)
+{
+    QWidget *container = entry->container();
+    if (!container || entry->placing)
+        return false;
+    entry->placing = true;
+    const QRect rect = entry->plugin->geometry(offeredArea());
+    entry->placing = false;
+    if (!rect.isValid() || !rect.intersects(ZGlobal::getScreenR())) {
+        container->hide();
+        return false;
+    }
+    container->setGeometry(rect);
+    return true;
+}
+
+bool HomeScreenHost::isShown(const HostedPlugin *entry) const
+{
+    const QWidget *container = entry->container();
+    return entry->active && container && !container->isHidden();
+}
+
+std::vector<HostedPlugin *> HomeScreenHost::screenOrder() const
+{
+    std::vector<HostedPlugin *> shown;
+    for (const auto &entry : m_plugins) {
+        if (isShown(entry.get()))
+            shown.push_back(entry.get());
+    }
+    std::stable_sort(shown.begin(), shown.end(), [](const HostedPlugin *a, const HostedPlugin *b) {
+        const QPoint pa = a->container()->pos();
+        const QPoint pb = b->container()->pos();
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    return shown;
+}
+
+HostedPlugin *HomeScreenHost::focusEntry()
+{
+    if (m_focus && isShown(m_focus))
+        return m_focus;
+    const std::vector<HostedPlugin *> shown = screenOrder();
+    m_focus = shown.empty() ? nullptr : shown.front();
+    return m_focus;
+}
+
+void HomeScreenHost::moveFocus(HostedPlugin *from, HostedPlugin *to)
+{
+    QPoint point;
+    from->plugin->focusOut(point);
+    m_focus = to;
+    if (point.isNull()) {
+        to->plugin->focusCenter();
+        return;
+    }
+    // The point leaves one container and enters the other: same place on the screen.
+    to->plugin->focusAt(0, point + from->container()->pos() - to->container()->pos());
+}
+
+int HomeScreenHost::handleKey(int key, int phase)
+{
+    HostedPlugin *focus = focusEntry();
+    if (!focus)
+        return 1;
+    int pluginPhase = phase;
+    if (focus->plugin->keyEvent(pluginPhase, key) == 0)
+        return 0;
+    // The plugin passed the key on: a direction key moves to the neighbour in screen order.
+    int step = 0;
+    if (key == HSKeyDown || key == HSKeyRight)
+        step = 1;
+    else if (key == HSKeyUp || key == HSKeyLeft)
+        step = -1;
+    if (step == 0 || (phase != 0 && phase != 2))
+        return 1;
+    const std::vector<HostedPlugin *> shown = screenOrder();
+    const auto at = std::find(shown.begin(), shown.end(), focus);
+    if (at == shown.end())
+        return 1;
+    const std::ptrdiff_t index = (at - shown.begin()) + step;
+    if (index < 0 || index >= std::ptrdiff_t(shown.size()))
+        return 1;
+    moveFocus(focus, shown.at(size_t(index)));
+    return 0;
+}
+
+void HomeScreenHost::shutdown()
+{
+    if (m_plugins.empty())
+        return;
+    m_focus = nullptr;
+    for (auto it = m_plugins.rbegin(); it != m_plugins.rend(); ++it) {
+        HostedPlugin *entry = it->get();
+        if (entry->active) {
+            entry->active = false;
+            entry->plugin->deactivate();
+        }
+        HSPlugin *plugin = entry->plugin;
+        entry->plugin = nullptr;
+        entry->destroyInstance(plugin);
+    }
+    // Everything the plugins' code may still run (deferred deletions, their widgets in the
+    // containers) finishes before the libraries go.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (auto it = m_plugins.rbegin(); it != m_plugins.rend(); ++it)
+        (*it)->site.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (auto it = m_plugins.rbegin(); it != m_plugins.rend(); ++it)
+        dlclose((*it)->handle);
+    m_plugins.clear();
+}
+
+QRect HomeScreenHost::offeredArea() const
+{
+    const QRect screen = ZGlobal::getScreenR();
+    return QRect(screen.topLeft(), QSize(screen.width(), ZGlobal::getCstR().top() - screen.top()));
+}
+
+QStringList HomeScreenHost::loadedPlugins() const
+{
+    QStringList names;
+    for (const auto &entry : m_plugins)
+        names << entry->name;
+    return names;
+}
+
+QStringList HomeScreenHost::shownPlugins() const
+{
+    QStringList names;
+    for (const HostedPlugin *entry : screenOrder())
+        names << entry->name;
+    return names;
+}
+
+QString HomeScreenHost::focusedPlugin() const
+{
+    return m_focus && isShown(m_focus) ? m_focus->name : QString();
+}
+
+HSPluginHost *HomeScreenHost::site(const QString &name) const
+{
+    HostedPlugin *entry = find(name);
+    return entry ? entry->site.get() : nullptr;
+}
+
+QWidget *HomeScreenHost::container(const QString &name) const
+{
+    HostedPlugin *entry = find(name);
+    return entry ? entry->container() : nullptr;
+}
+
+bool HomeScreenHost::showPlugin(const QString &name)
+{
+    HostedPlugin *entry = find(name);
+    if (!entry || !entry->plugin)
+        return false;
+    showEntry(entry);
+    return true;
+}
+
+bool HomeScreenHost::hidePlugin(const QString &name)
+{
+    HostedPlugin *entry = find(name);
+    if (!entry || !entry->plugin || !entry->active)
+        return false;
+    hideEntry(entry);
+    return true;
+}
+
+void HomeScreenHost::setSuspended(bool suspended)
+{
+    if (m_suspended == suspended)
+        return;
+    m_suspended = suspended;
+    for (const auto &entry : m_plugins) {
+        if (entry->active && entry->plugin)
+            entry->plugin->suspend(suspended);
+    }
+}
+
+bool HomeScreenHost::isSuspended() const
+{
+    return m_suspended;
+}
+
+int HomeScreenHost::siteRequestGeometry(HSPluginSite *site, QRect *rect)
+{
+    HostedPlugin *entry = find(site);
+    if (!entry || !rect || !rect->isValid() || !ZGlobal::getScreenR().contains(*rect))
+        return 0;
+    if (QWidget *container = entry->container())
+        container->setGeometry(*rect);
+    return 1;
+}
+
+int HomeScreenHost::siteRequestFocus(HSPluginSite *site)
+{
+    HostedPlugin *entry = find(site);
+    if (!entry || !isShown(entry))
+        return 0;
+    m_focus = entry;
+    return 1;
+}
+
+int HomeScreenHost::siteRequestDisplay(HSPluginSite *site)
+{
+    HostedPlugin *entry = find(site);
+    // Only a plugin the host shows comes back; one switched off stays off.
+    if (!entry || !entry->active || entry->placing)
+        return 0;
+    const bool placed = place(entry);
+    if (QWidget *container = entry->container()) {
+        container->setVisible(placed);
+        container->update();
+    }
+    focusEntry();
+    return placed ? 1 : 0;
+}
+
+int HomeScreenHost::siteRequestHide(HSPluginSite *site)
+{
+    HostedPlugin *entry = find(site);
+    QWidget *container = entry ? entry->container() : nullptr;
+    if (!container)
+        return 0;
+    container->hide();
+    if (m_focus == entry)
+        m_focus = nullptr;
+    focusEntry();
+    return 1;
+}
+
+HostedPlugin *HomeScreenHost::find(const QString &name) const
+{
+    for (const auto &entry : m_plugins) {
+        if (entry->name == name)
+            return entry.get();
+    }
+    return nullptr;
+}
+
+HostedPlugin *HomeScreenHost::find(const HSPluginSite *site) const
+{
+    for (const auto &entry : m_plugins) {
+        if (entry->site.get() == site)
+            return entry.get();
+    }
+    return nullptr;
+}
+
+void HomeScreenHost::frameworkMessage(const QCString &message, const QByteArray &data)
+{
+    const bool activate = message == "activePlugIn()";
+    if (!activate && message != "deactivePlugIn()")
+        return;
+    // The payload comes from another program: anything but one readable name is ignored.
+    QDataStream stream(data);
+    QString name;
+    stream >> name;
+    if (stream.status() != QDataStream::Ok || name.isEmpty()) {
+        qCWarning(hostLog()) << "ignoring" << message << "without a plugin name";
+        return;
+    }
+    HostedPlugin *entry = find(name);
+    if (!entry || !entry->plugin) {
+        qCWarning(hostLog()) << "ignoring" << message << "for unknown plugin" << name;
+        return;
+    }
+    if (activate)
+        showEntry(entry);
+    else
+        hideEntry(entry);
+    update();
+}
+
+void HomeScreenHost::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPixmap wallpaper = QWallpaper::wallpaper();
+    if (wallpaper.isNull())
+        painter.fillRect(rect(), ZGlobal::backgroundColor());
+    else
+        painter.drawPixmap(0, 0, wallpaper);
+}
+
+void HomeScreenHost::keyPressEvent(QKeyEvent *event)
+{
+    const int key = toolkitKey(event->key());
+    if (key == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Held keys repeat as phase 2, which plugins act on like a press.
+    handleKey(key, event->isAutoRepeat() ? 2 : 0);
+    event->accept();
+}
+
+void HomeScreenHost::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    setSuspended(false);
+}
+
+void HomeScreenHost::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    setSuspended(true);
+}

@@ -1,0 +1,509 @@
+#include "homescreenhost.h"
+#include "testplugin.h"
+
+#include <hspluginhost.h>
+#include <qcopchannel.h>
+#include <zglobal.h>
+#include <zheadless.h>
+
+#include "testdevice.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <dlfcn.h>
+
+Q_DECLARE_METATYPE(QList<int>)
+
+namespace {
+
+QStringList &pluginLog()
+{
+    static QStringList lines;
+    return lines;
+}
+
+void logLine(const char *line)
+{
+    pluginLog() << QString::fromUtf8(line);
+}
+
+const char configPath[] = "/usr/SYSqtapp/homescreen/test_hsframework.cfg";
+
+TestPluginBehaviour behaviour(int y, int activated = 1)
+{
+    return TestPluginBehaviour { logLine, activated, 0, 0, y, 160, 40, 0, 0, 0 };
+}
+
+// "AREA" in an expected call stands for the area the host offers.
+QStringList withArea(QStringList calls, const QRect &area)
+{
+    const QString text = QStringLiteral("%1,%2 %3x%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
+    calls.replaceInStrings(QStringLiteral("AREA"), text);
+    return calls;
+}
+
+QByteArray namePayload(const QString &name)
+{
+    QByteArray data;
+    QDataStream stream(&data, QIODevice::WriteOnly);
+    stream << name;
+    return data;
+}
+
+} // namespace
+
+// The host loads the test plugin libraries (libtestone_plugin.so and friends, which record
+// every call) from a plugin folder of the test's own.
+class tst_HomeScreenHost : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void loadsInConfiguredOrder();
+    void skipsBrokenEntries_data();
+    void skipsBrokenEntries();
+    void hidesPluginWithoutRectangle();
+    void routesKeys_data();
+    void routesKeys();
+    void followsFrameworkChannel_data();
+    void followsFrameworkChannel();
+    void suspendsWhileHidden();
+    void shutsDownLastFirst();
+    void siteOperations();
+    void headlessRun();
+    void commandLine_data();
+    void commandLine();
+
+private:
+    void setBehaviour(const char *library, const TestPluginBehaviour &behaviour);
+    void writeConfig(const QStringList &libraries);
+    std::unique_ptr<HomeScreenHost> startHost();
+    QString pluginDir() const { return m_pluginDir.path(); }
+
+    QTemporaryDir m_pluginDir;
+    QHash<QByteArray, void *> m_handles;
+    std::unique_ptr<TestDevice> m_device;
+};
+
+void tst_HomeScreenHost::initTestCase()
+{
+    QVERIFY(m_pluginDir.isValid());
+    const QDir libs(QStringLiteral(VYN_TEST_LIB_DIR));
+    for (const char *library : { "libtestone_plugin.so", "libtesttwo_plugin.so", "libtestthree_plugin.so",
+                                 "libtest_noexports.so" }) {
+        const QString name = QString::fromLatin1(library);
+        QVERIFY2(QFile::link(libs.filePath(name), m_pluginDir.filePath(name)), library);
+    }
+    QFile junk(m_pluginDir.filePath(QStringLiteral("libjunk_plugin.so")));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a shared library\n");
+    junk.close();
+
+    // The test's own handles: the host's dlopen gets the same library, so the behaviour set
+    // here is what the host sees.
+    for (const char *library : { "libtestone_plugin.so", "libtesttwo_plugin.so", "libtestthree_plugin.so" }) {
+        void *handle = dlopen(QFile::encodeName(m_pluginDir.filePath(QString::fromLatin1(library))).constData(),
+                              RTLD_NOW | RTLD_LOCAL);
+        QVERIFY2(handle, dlerror());
+        m_handles.insert(library, handle);
+    }
+}
+
+void tst_HomeScreenHost::init()
+{
+    m_device = std::make_unique<TestDevice>();
+    pluginLog().clear();
+    setBehaviour("libtestone_plugin.so", behaviour(40));
+    setBehaviour("libtesttwo_plugin.so", behaviour(100));
+    setBehaviour("libtestthree_plugin.so", behaviour(150));
+}
+
+void tst_HomeScreenHost::cleanup()
+{
+    for (void *handle : std::as_const(m_handles)) {
+        auto setup = reinterpret_cast<TestPluginSetupFunction>(dlsym(handle, "testPluginSetup"));
+        setup(nullptr);
+    }
+    m_device.reset();
+}
+
+void tst_HomeScreenHost::cleanupTestCase()
+{
+    for (void *handle : std::as_const(m_handles))
+        dlclose(handle);
+}
+
+void tst_HomeScreenHost::setBehaviour(const char *library, const TestPluginBehaviour &behaviour)
+{
+    auto setup = reinterpret_cast<TestPluginSetupFunction>(dlsym(m_handles.value(library), "testPluginSetup"));
+    QVERIFY(setup);
+    setup(&behaviour);
+}
+
+void tst_HomeScreenHost::writeConfig(const QStringList &libraries)
+{
+    QByteArray text = "[Plugins]\nList=" + libraries.join(QLatin1Char(';')).toUtf8() + "\n";
+    for (const char *name : { "One", "Two", "Three" })
+        text += QByteArray("[libtest") + QByteArray(name).toLower() + "_plugin.so]\nName=Test" + name + "\n";
+    QVERIFY(m_device->writeFile(QString::fromLatin1(configPath), text));
+}
+
+std::unique_ptr<HomeScreenHost> tst_HomeScreenHost::startHost()
+{
+    auto host = std::make_unique<HomeScreenHost>(
+            HomeScreenHost::Options { QString::fromLatin1(configPath), pluginDir() });
+    host->start();
+    return host;
+}
+
+void tst_HomeScreenHost::loadsInConfiguredOrder()
+{
+    writeConfig({ "libtestthree_plugin.so", "libtestone_plugin.so", "libtesttwo_plugin.so" });
+    auto host = startHost();
+
+    QCOMPARE(host->offeredArea(), QRect(0, 0, 320, ZGlobal::getCstR().top()));
+    const QString area = QStringLiteral("geometry AREA");
+    QStringList expected;
+    for (const char *name : { "TestThree", "TestOne", "TestTwo" }) {
+        const QString prefix = QString::fromLatin1(name) + QLatin1Char(' ');
+        expected << prefix + "create" << prefix + "isActivated" << prefix + area << prefix + "initialize"
+                 << prefix + "activate";
+    }
+    QCOMPARE(pluginLog(), withArea(expected, host->offeredArea()));
+    QCOMPARE(host->loadedPlugins(), QStringList({ "TestThree", "TestOne", "TestTwo" }));
+    // Screen order, top to bottom, whatever the loading order.
+    QCOMPARE(host->shownPlugins(), QStringList({ "TestOne", "TestTwo", "TestThree" }));
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestOne"));
+
+    QWidget *container = host->container(QStringLiteral("TestTwo"));
+    QVERIFY(container);
+    QCOMPARE(container->parentWidget(), host.get());
+    QCOMPARE(container->geometry(), QRect(0, 100, 160, 40));
+    QVERIFY(!container->isHidden());
+
+    const QStringList dump = ZHeadless::dump(host.get());
+    QVERIFY2(dump.contains(QStringLiteral("TestThree active")), qPrintable(dump.join(QLatin1Char('|'))));
+    QVERIFY(dump.contains(QStringLiteral("[Menu] ... [Contacts]")));
+}
+
+void tst_HomeScreenHost::skipsBrokenEntries_data()
+{
+    QTest::addColumn<QStringList>("libraries");
+    QTest::addColumn<int>("twoNull");
+    QTest::addColumn<int>("twoActivated");
+    QTest::addColumn<QStringList>("loaded");
+
+    const QString one = QStringLiteral("libtestone_plugin.so");
+    const QStringList onlyOne { QStringLiteral("TestOne") };
+    QTest::newRow("missing library") << QStringList { "libmissing_plugin.so", one } << 0 << 1 << onlyOne;
+    QTest::newRow("library without exports") << QStringList { "libtest_noexports.so", one } << 0 << 1 << onlyOne;
+    QTest::newRow("not a library") << QStringList { "libjunk_plugin.so", one } << 0 << 1 << onlyOne;
+    QTest::newRow("path instead of a name")
+            << QStringList { QStringLiteral(VYN_TEST_LIB_DIR "/libtesttwo_plugin.so"), one } << 0 << 1 << onlyOne;
+    QTest::newRow("null instance") << QStringList { "libtesttwo_plugin.so", one } << 1 << 1 << onlyOne;
+    QTest::newRow("switched off") << QStringList { "libtesttwo_plugin.so", one } << 0 << 0
+                                  << QStringList { "TestTwo", "TestOne" };
+}
+
+void tst_HomeScreenHost::skipsBrokenEntries()
+{
+    QFETCH(QStringList, libraries);
+    QFETCH(int, twoNull);
+    QFETCH(int, twoActivated);
+    QFETCH(QStringList, loaded);
+
+    TestPluginBehaviour two = behaviour(100, twoActivated);
+    two.nullInstance = twoNull;
+    setBehaviour("libtesttwo_plugin.so", two);
+    writeConfig(libraries);
+    auto host = startHost();
+
+    QCOMPARE(host->loadedPlugins(), loaded);
+    QCOMPARE(host->shownPlugins(), QStringList { QStringLiteral("TestOne") });
+    QVERIFY(pluginLog().contains(QStringLiteral("TestOne activate")));
+    // Nothing of a plugin that is not shown is built.
+    for (const QString &line : pluginLog()) {
+        QVERIFY2(!line.startsWith(QLatin1String("TestTwo")) || line.endsWith(QLatin1String("create"))
+                         || line.endsWith(QLatin1String("create null"))
+                         || line.endsWith(QLatin1String("isActivated")),
+                 qPrintable(line));
+    }
+}
+
+void tst_HomeScreenHost::hidesPluginWithoutRectangle()
+{
+    TestPluginBehaviour one = behaviour(40);
+    one.width = 0;
+    setBehaviour("libtestone_plugin.so", one);
+    writeConfig({ "libtestone_plugin.so", "libtesttwo_plugin.so" });
+    auto host = startHost();
+
+    QVERIFY(pluginLog().contains(QStringLiteral("TestOne activate")));
+    QVERIFY(host->container(QStringLiteral("TestOne"))->isHidden());
+    QCOMPARE(host->shownPlugins(), QStringList { QStringLiteral("TestTwo") });
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestTwo"));
+}
+
+void tst_HomeScreenHost::routesKeys_data()
+{
+    QTest::addColumn<uint>("oneConsumes");
+    QTest::addColumn<QPoint>("oneFocus");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QStringList>("calls");
+
+    // TestOne sits at y 40, TestTwo at y 100; TestTwo is loaded first.
+    const QString one = QStringLiteral("TestOne");
+    const QString two = QStringLiteral("TestTwo");
+    QTest::newRow("consumed key stays") << uint(TestKeyDown) << QPoint() << QList<int> { Qt::Key_Down } << one
+                                        << QStringList { "TestOne key 4117 0" };
+    QTest::newRow("passed down moves on")
+            << 0u << QPoint() << QList<int> { Qt::Key_Down } << two
+            << QStringList { "TestOne key 4117 0", "TestOne focusOut", "TestTwo focusCenter" };
+    QTest::newRow("passed right moves on")
+            << 0u << QPoint() << QList<int> { Qt::Key_Right } << two
+            << QStringList { "TestOne key 4116 0", "TestOne focusOut", "TestTwo focusCenter" };
+    QTest::newRow("focus point carried across")
+            << 0u << QPoint(10, 50) << QList<int> { Qt::Key_Down } << two
+            << QStringList { "TestOne key 4117 0", "TestOne focusOut", "TestTwo focusAt 10,-10" };
+    QTest::newRow("down then up")
+            << 0u << QPoint() << QList<int> { Qt::Key_Down, Qt::Key_Up } << one
+            << QStringList { "TestOne key 4117 0", "TestOne focusOut", "TestTwo focusCenter", "TestTwo key 4115 0",
+                             "TestTwo focusOut", "TestOne focusAt 80,80" };
+    QTest::newRow("up at the top stays") << 0u << QPoint() << QList<int> { Qt::Key_Up } << one
+                                         << QStringList { "TestOne key 4115 0" };
+    QTest::newRow("left at the top stays") << 0u << QPoint() << QList<int> { Qt::Key_Left } << one
+                                           << QStringList { "TestOne key 4114 0" };
+    QTest::newRow("down at the bottom stays")
+            << 0u << QPoint() << QList<int> { Qt::Key_Down, Qt::Key_Down } << two
+            << QStringList { "TestOne key 4117 0", "TestOne focusOut", "TestTwo focusCenter", "TestTwo key 4117 0" };
+    QTest::newRow("select passed on does not move") << 0u << QPoint() << QList<int> { Qt::Key_Return } << one
+                                                    << QStringList { "TestOne key 4100 0" };
+    QTest::newRow("enter is select") << uint(TestKeySelect) << QPoint() << QList<int> { Qt::Key_Enter } << one
+                                     << QStringList { "TestOne key 4100 0" };
+    QTest::newRow("other keys stay with the host") << 0u << QPoint() << QList<int> { Qt::Key_A, Qt::Key_F1 }
+                                                   << one << QStringList();
+}
+
+void tst_HomeScreenHost::routesKeys()
+{
+    QFETCH(uint, oneConsumes);
+    QFETCH(QPoint, oneFocus);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, focus);
+    QFETCH(QStringList, calls);
+
+    TestPluginBehaviour one = behaviour(40);
+    one.consumedKeys = oneConsumes;
+    one.focusX = oneFocus.x();
+    one.focusY = oneFocus.y();
+    setBehaviour("libtestone_plugin.so", one);
+    writeConfig({ "libtesttwo_plugin.so", "libtestone_plugin.so" });
+    auto host = startHost();
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestOne"));
+
+    pluginLog().clear();
+    for (int key : std::as_const(keys))
+        QTest::keyClick(host.get(), Qt::Key(key));
+    QCOMPARE(pluginLog(), calls);
+    QCOMPARE(host->focusedPlugin(), focus);
+}
+
+void tst_HomeScreenHost::followsFrameworkChannel_data()
+{
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("calls");
+
+    // TestOne is shown, TestTwo is switched off.
+    const QStringList onlyOne { QStringLiteral("TestOne") };
+    const QByteArray activate("activePlugIn()");
+    const QByteArray deactivate("deactivePlugIn()");
+    QTest::newRow("deactivate a shown plugin")
+            << deactivate << namePayload("TestOne") << QStringList() << QStringList { "TestOne deactivate" };
+    QTest::newRow("activate a switched-off plugin")
+            << activate << namePayload("TestTwo") << QStringList { "TestOne", "TestTwo" }
+            << QStringList { "TestTwo geometry AREA", "TestTwo initialize", "TestTwo activate" };
+    QTest::newRow("activate a shown plugin again")
+            << activate << namePayload("TestOne") << onlyOne
+            << QStringList { "TestOne geometry AREA", "TestOne activate" };
+    QTest::newRow("deactivate a hidden plugin") << deactivate << namePayload("TestTwo") << onlyOne << QStringList();
+    QTest::newRow("unknown plugin") << activate << namePayload("Clock") << onlyOne << QStringList();
+    QTest::newRow("no payload") << deactivate << QByteArray() << onlyOne << QStringList();
+    QTest::newRow("garbled payload") << deactivate << QByteArray("\x7f\xff\xff\xfe", 4) << onlyOne << QStringList();
+    QTest::newRow("other message") << QByteArray("hidePlugIn()") << namePayload("TestOne") << onlyOne
+                                   << QStringList();
+}
+
+void tst_HomeScreenHost::followsFrameworkChannel()
+{
+    QFETCH(QByteArray, message);
+    QFETCH(QByteArray, payload);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, calls);
+
+    setBehaviour("libtesttwo_plugin.so", behaviour(100, 0));
+    writeConfig({ "libtestone_plugin.so", "libtesttwo_plugin.so" });
+    auto host = startHost();
+    pluginLog().clear();
+
+    // The host hears the message in the same delivery as this listener.
+    QCopChannel listener("VYN/HSFRAMEWORK");
+    QSignalSpy heard(&listener, &QCopChannel::received);
+    QVERIFY(QCopChannel::send("VYN/HSFRAMEWORK", message, payload));
+    QTRY_COMPARE(heard.count(), 1);
+
+    QCOMPARE(pluginLog(), withArea(calls, host->offeredArea()));
+    QCOMPARE(host->shownPlugins(), shown);
+    QCOMPARE(host->focusedPlugin(), shown.value(0));
+}
+
+void tst_HomeScreenHost::suspendsWhileHidden()
+{
+    setBehaviour("libtesttwo_plugin.so", behaviour(100, 0));
+    writeConfig({ "libtestone_plugin.so", "libtesttwo_plugin.so" });
+    auto host = startHost();
+    host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+    pluginLog().clear();
+
+    host->hide();
+    QCOMPARE(pluginLog(), QStringList { "TestOne suspend 1" });
+    host->show();
+    QCOMPARE(pluginLog(), QStringList({ "TestOne suspend 1", "TestOne suspend 0" }));
+    // A plugin switched on while the screen is away starts suspended.
+    host->hide();
+    pluginLog().clear();
+    QVERIFY(host->showPlugin(QStringLiteral("TestTwo")));
+    QCOMPARE(pluginLog().last(), QStringLiteral("TestTwo suspend 1"));
+}
+
+void tst_HomeScreenHost::shutsDownLastFirst()
+{
+    setBehaviour("libtesttwo_plugin.so", behaviour(100, 0));
+    writeConfig({ "libtestone_plugin.so", "libtesttwo_plugin.so", "libtestthree_plugin.so" });
+    auto host = startHost();
+    QPointer<QWidget> container = host->container(QStringLiteral("TestOne"));
+    pluginLog().clear();
+
+    host->shutdown();
+    QCOMPARE(pluginLog(), QStringList({ "TestThree deactivate", "TestThree destroy", "TestTwo destroy",
+                                        "TestOne deactivate", "TestOne destroy" }));
+    QVERIFY(host->loadedPlugins().isEmpty());
+    QVERIFY(container.isNull());
+
+    host->shutdown();
+    host.reset();
+    QCOMPARE(pluginLog().size(), 5);
+}
+
+void tst_HomeScreenHost::siteOperations()
+{
+    writeConfig({ "libtestone_plugin.so", "libtesttwo_plugin.so" });
+    auto host = startHost();
+    HSPluginHost *site = host->site(QStringLiteral("TestOne"));
+    QVERIFY(site);
+    QWidget *container = site->containerWidget();
+    QCOMPARE(container, host->container(QStringLiteral("TestOne")));
+    QCOMPARE(site->screenWidget(), host.get());
+    QCOMPARE(site->frameworkName(), QStringLiteral("TestOne"));
+
+    QStringList names { QStringLiteral("stale") };
+    site->listPlugins(names);
+    QCOMPARE(names, QStringList({ "TestOne", "TestTwo" }));
+
+    QCOMPARE(site->requestGeometry(nullptr), 0);
+    QRect outside(200, 10, 200, 20);
+    QCOMPARE(site->requestGeometry(&outside), 0);
+    QRect invalid(QPoint(0, 0), QPoint(-1, -1));
+    QCOMPARE(site->requestGeometry(&invalid), 0);
+    QCOMPARE(container->geometry(), QRect(0, 40, 160, 40));
+    QRect inside(10, 150, 100, 30);
+    QCOMPARE(site->requestGeometry(&inside), 1);
+    QCOMPARE(container->geometry(), inside);
+
+    QCOMPARE(site->requestHide(), 1);
+    QCOMPARE(host->shownPlugins(), QStringList { QStringLiteral("TestTwo") });
+    pluginLog().clear();
+    QCOMPARE(site->requestDisplay(), 1);
+    QCOMPARE(pluginLog(), withArea({ "TestOne geometry AREA" }, host->offeredArea()));
+    QCOMPARE(host->shownPlugins(), QStringList({ "TestOne", "TestTwo" }));
+    QCOMPARE(container->geometry(), QRect(0, 40, 160, 40));
+
+    // A plugin switched off does not bring itself back.
+    QVERIFY(host->hidePlugin(QStringLiteral("TestOne")));
+    QCOMPARE(site->requestDisplay(), 0);
+    QVERIFY(container->isHidden());
+}
+
+void tst_HomeScreenHost::headlessRun()
+{
+    writeConfig({ "libtestone_plugin.so", "libmissing_plugin.so" });
+    QTemporaryDir output;
+    QVERIFY(output.isValid());
+    const QString prefix = output.filePath(QStringLiteral("idle"));
+
+    QProcess host;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VYN_DEVICE_ROOT"), m_device->root());
+    environment.insert(QStringLiteral("VYN_HEADLESS_OUTPUT"), prefix);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    host.setProcessEnvironment(environment);
+    host.start(QStringLiteral(VYN_TEST_BIN_DIR "/vyn-homescreen"),
+               { QStringLiteral("--config"), QString::fromLatin1(configPath), QStringLiteral("--plugin-dir"),
+                 pluginDir() });
+    QVERIFY(host.waitForFinished(60000));
+    QCOMPARE(host.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(host.exitCode() == 0, host.readAllStandardError().constData());
+
+    const QImage shot(prefix + QStringLiteral(".png"));
+    QCOMPARE(shot.size(), QSize(320, 240));
+    QFile dump(prefix + QStringLiteral(".txt"));
+    QVERIFY(dump.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(dump.readAll()).split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(QStringLiteral("TestOne active")), qPrintable(lines.join(QLatin1Char('|'))));
+    QVERIFY(lines.contains(QStringLiteral("Vyn Mobile")));
+    QVERIFY(lines.contains(QStringLiteral("[Menu] ... [Contacts]")));
+}
+
+void tst_HomeScreenHost::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("help") << QStringList { "--help" } << 0 << "--plugin-dir";
+    QTest::newRow("unknown option") << QStringList { "--bogus" } << 1 << "bogus";
+    QTest::newRow("stray argument") << QStringList { "extra" } << 2 << "extra";
+}
+
+void tst_HomeScreenHost::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+
+    QProcess host;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VYN_DEVICE_ROOT"), m_device->root());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    host.setProcessEnvironment(environment);
+    host.start(QStringLiteral(VYN_TEST_BIN_DIR "/vyn-homescreen"), arguments);
+    QVERIFY(host.waitForFinished(60000));
+    QCOMPARE(host.exitCode(), exitCode);
+    const QString text = QString::fromLocal8Bit(host.readAllStandardOutput() + host.readAllStandardError());
+    QVERIFY2(text.contains(output), qPrintable(text));
+}
+
+QTEST_MAIN(tst_HomeScreenHost)
+#include "tst_homescreenhost.moc"
