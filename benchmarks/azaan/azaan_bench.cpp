@@ -1,0 +1,137 @@
+// azaan_bench: cost of the Azaan view's minute tick and of one paint of the view, in µs per
+// operation, and the resident memory the plugin adds to a bare host.
+#include <azaansettings.h>
+#include <hsplugin.h>
+#include <hspluginhost.h>
+#include <vyndevice.h>
+#include <zsystemclock.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QWidget>
+
+#include <dlfcn.h>
+#include <functional>
+
+namespace {
+
+// A host reduced to what a plugin sees: a screen-sized window with one container on it.
+class BenchSite : public HSPluginHost
+{
+public:
+    BenchSite()
+    {
+        m_screen.setFixedSize(320, 240);
+        m_container = new QWidget(&m_screen);
+    }
+
+    int requestGeometry(QRect *) override { return 0; }
+    int requestDisplay() override { return 0; }
+    QWidget *containerWidget() override { return m_container; }
+    void listPlugins(QStringList &names) override { names.clear(); }
+
+    QWidget *screen() { return &m_screen; }
+
+private:
+    QWidget m_screen;
+    QWidget *m_container;
+};
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    // /proc files report no size: read them whole, not up to their end.
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+void report(const char *name, int iterations, const std::function<void()> &operation)
+{
+    operation(); // warm-up: files, caches, lazy instances
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < iterations; ++i)
+        operation();
+    const double micros = timer.nsecsElapsed() / 1000.0 / iterations;
+    QTextStream(stdout) << QStringLiteral("%1 %2 µs/op (%3 ops)\n").arg(QLatin1String(name), -36).arg(micros, 10, 'f', 2).arg(iterations);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir root;
+    VynDevice::setRoot(root.path());
+    VynDevice::installImage();
+
+    // Every row on, the alert too: a tick does all its work.
+    AzaanSettings *settings = AzaanSettings::instance();
+    for (auto setter : { &AzaanSettings::setEnabled, &AzaanSettings::setPrayer, &AzaanSettings::setMessage,
+                         &AzaanSettings::setCalendar, &AzaanSettings::setEvent, &AzaanSettings::setMedia })
+        (settings->*setter)(QStringLiteral("1"));
+    settings->setAlert(QStringLiteral("3"));
+    ZSystemClock::setFixed(QDateTime(QDate(2024, 3, 11), QTime(13, 10, 0)));
+    settle();
+
+    BenchSite site;
+    site.screen()->show();
+    site.containerWidget()->show();
+    settle();
+    const long bareKiB = residentKiB();
+
+    const QString path = QStringLiteral(VYN_BENCH_LIB_DIR "/libazaan_plugin.so");
+    void *library = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        QTextStream(stderr) << "azaan_bench: " << dlerror() << "\n";
+        return 1;
+    }
+    auto create = reinterpret_cast<HSCreateInstanceFunction>(dlsym(library, "createInstance"));
+    auto destroy = reinterpret_cast<HSDestroyInstanceFunction>(dlsym(library, "destroyInstance"));
+    if (!create || !destroy) {
+        QTextStream(stderr) << "azaan_bench: the plugin exports are missing\n";
+        return 1;
+    }
+    HSPlugin *plugin = create(&site);
+    QWidget *container = site.containerWidget();
+    container->setGeometry(plugin->geometry(QRect(0, 0, 320, 214)));
+    plugin->initialize();
+    plugin->activate();
+    container->repaint();
+    settle();
+    const long activeKiB = residentKiB();
+
+    QObject *object = dynamic_cast<QObject *>(plugin);
+    report("minute tick (slotUpdatePerMin)", 200, [object] {
+        QMetaObject::invokeMethod(object, "slotUpdatePerMin");
+    });
+    report("paint of the view (repaint)", 2000, [container] { container->repaint(); });
+
+    QTextStream(stdout) << QStringLiteral("resident memory, bare host            %1 KiB\n").arg(bareKiB)
+                        << QStringLiteral("resident memory, Azaan active         %1 KiB (+%2 KiB)\n")
+                                   .arg(activeKiB)
+                                   .arg(activeKiB - bareKiB);
+
+    plugin->deactivate();
+    destroy(plugin);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dlclose(library);
+    return 0;
+}
