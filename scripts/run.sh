@@ -10,10 +10,12 @@ usage() {
 Usage: scripts/run.sh [options] [-- program arguments]
 
 Options:
-  --app NAME        what to run (default: prayer)
+  --app NAME        what to run (default: home)
+                      home     the home screen with its plugins
                       prayer   prayer_app, Prayer Times screen
                       events   prayer_app event, Islamic Calendar screen
   --root DIR        device root (default: $VYN_DEVICE_ROOT or a per-user folder)
+  --tz ZONE         the phone's time zone (default: $TZ, else Asia/Dubai, the default city's)
   --clock SPEC      device clock for this run: 2024-01-01T10:00:00, @UNIXTIME or +/-SECONDS
   --build-dir DIR   build folder (default: build)
   --headless        run headless even when a display is available
@@ -23,9 +25,10 @@ Options:
 USAGE
 }
 
-app=prayer
+app=home
 root=""
 clock=""
+tz="${TZ:-Asia/Dubai}"
 build_dir=build
 headless=0
 out_dir=out
@@ -35,6 +38,7 @@ while [ $# -gt 0 ]; do
     case "$1" in
         --app) app="${2:?--app needs a name}"; shift 2 ;;
         --root) root="${2:?--root needs a folder}"; shift 2 ;;
+        --tz) tz="${2:?--tz needs a zone}"; shift 2 ;;
         --clock) clock="${2:?--clock needs a setting}"; shift 2 ;;
         --build-dir) build_dir="${2:?--build-dir needs a folder}"; shift 2 ;;
         --headless) headless=1; shift ;;
@@ -47,9 +51,11 @@ while [ $# -gt 0 ]; do
 done
 
 # One line per program: build target, then its arguments. A new program is one more case.
+# The home screen also needs its plugins and the programs it launches.
 case "$app" in
-    prayer) target=prayer_app; args=() ;;
-    events) target=prayer_app; args=(event) ;;
+    home) target=vyn-homescreen; args=(); also=(azaan_plugin prayer_app vyn-placeholder vyn-ctl) ;;
+    prayer) target=prayer_app; args=(); also=() ;;
+    events) target=prayer_app; args=(event); also=() ;;
     *) echo "run.sh: unknown program '$app' (see --help)" >&2; exit 2 ;;
 esac
 args+=("${extra[@]+"${extra[@]}"}")
@@ -57,7 +63,7 @@ args+=("${extra[@]+"${extra[@]}"}")
 [ "$deps" -eq 1 ] && bash scripts/install-deps.sh
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build_dir" --target vyn-device "$target"
+cmake --build "$build_dir" --target vyn-device "$target" "${also[@]+"${also[@]}"}"
 bin="$PWD/$build_dir/bin"
 [[ "$build_dir" = /* ]] && bin="$build_dir/bin"
 
@@ -67,6 +73,28 @@ root=$("$bin/vyn-device" "${root_args[@]+"${root_args[@]}"}" install-image)
 export VYN_DEVICE_ROOT="$root"
 echo "Device root: $root"
 [ -n "$clock" ] && export VYN_CLOCK="$clock"
+# Prayer times are the city's local times; the phone's clock runs in the same zone.
+export TZ="$tz"
+
+# On a device that never had Azaan settings, switch the home-screen view and its rows on, so the
+# simulator shows something; the settings screens change it from there.
+if [ "$app" = home ] && [ ! -e "$root/setup/qd_azaan_hs.cfg" ]; then
+    mkdir -p "$root/setup"
+    cat > "$root/setup/qd_azaan_hs.cfg" <<'CFG'
+[SETTINGS]
+HGM_HSA=1
+HGM_HSA_PRAYER=1
+HGM_HSA_MSG=1
+HGM_HSA_CALENDER=1
+HGM_HSA_EVENT=1
+HGM_HSA_MEDIA=1
+HGM_HSA_PRAYER_METHOD=1
+HGM_HSA_ALERT=0
+HGM_HSA_ALERT_PATH=/usr/data_resource/sound/ui_sounds/ui_countdown_sound_10.wav
+HGM_HSA_CITY=Abu Dhabi
+CFG
+    echo "Azaan view switched on for this new device root"
+fi
 
 # Channels between programs travel on the session bus; start one when there is none.
 launch=()
