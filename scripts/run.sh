@@ -16,7 +16,7 @@ Options:
                       events   prayer_app event, Islamic Calendar screen
   --root DIR        device root (default: $VYN_DEVICE_ROOT or a per-user folder)
   --tz ZONE         the phone's time zone (default: $TZ, else Asia/Dubai, the default city's)
-  --clock SPEC      device clock for this run: 2024-01-01T10:00:00, @UNIXTIME or +/-SECONDS
+  --clock SETTING   device clock for this run: 2024-01-01T10:00:00, @UNIXTIME or +/-SECONDS
   --build-dir DIR   build folder (default: build)
   --headless        run headless even when a display is available
   --out DIR         folder for headless output (default: out)

@@ -20,7 +20,7 @@ public:
     static void reset();                       // back to the file, environment or real time
 
     // Writes the clock file that every process on the device follows.
-    static bool writeDeviceClock(const QString &spec);
+    static bool writeDeviceClock(const QString &setting);
 };
 
 #endif

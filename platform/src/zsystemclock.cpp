@@ -17,26 +17,26 @@ struct ClockSource
 };
 
 // "2024-06-01T12:00:00" (local unless it names a zone), "@1700000000", "+3600" or "-60".
-ClockSource parseSpec(const QString &text)
+ClockSource parseSetting(const QString &text)
 {
     ClockSource source;
-    const QString spec = text.trimmed();
-    if (spec.isEmpty())
+    const QString setting = text.trimmed();
+    if (setting.isEmpty())
         return source;
     bool ok = false;
-    if (spec.startsWith(QLatin1Char('+')) || spec.startsWith(QLatin1Char('-'))) {
-        const qint64 seconds = spec.toLongLong(&ok);
+    if (setting.startsWith(QLatin1Char('+')) || setting.startsWith(QLatin1Char('-'))) {
+        const qint64 seconds = setting.toLongLong(&ok);
         if (ok)
             source = { true, false, seconds * 1000 };
         return source;
     }
-    if (spec.startsWith(QLatin1Char('@'))) {
-        const qint64 seconds = spec.mid(1).toLongLong(&ok);
+    if (setting.startsWith(QLatin1Char('@'))) {
+        const qint64 seconds = setting.mid(1).toLongLong(&ok);
         if (ok)
             source = { true, true, seconds * 1000 };
         return source;
     }
-    const QDateTime when = QDateTime::fromString(spec, Qt::ISODate);
+    const QDateTime when = QDateTime::fromString(setting, Qt::ISODate);
     if (when.isValid())
         source = { true, true, when.toMSecsSinceEpoch() };
     return source;
@@ -73,16 +73,16 @@ ClockSource activeSource()
             s.fileHostPath = path;
             s.fileStamp = info.lastModified();
             s.fileSize = info.size();
-            QString spec;
+            QString setting;
             SETUP_SET_Manager(QString::fromLatin1(clockFile), true)
-                    .getSettingInfo(QStringLiteral("Clock"), QStringLiteral("Time"), spec, QString());
-            s.file = parseSpec(spec);
+                    .getSettingInfo(QStringLiteral("Clock"), QStringLiteral("Time"), setting, QString());
+            s.file = parseSetting(setting);
         }
         if (s.file.valid)
             return s.file;
     }
     if (!s.environmentRead) {
-        s.environment = parseSpec(qEnvironmentVariable("VYN_CLOCK"));
+        s.environment = parseSetting(qEnvironmentVariable("VYN_CLOCK"));
         s.environmentRead = true;
     }
     return s.environment;
@@ -136,11 +136,11 @@ void ZSystemClock::reset()
     state().fileHostPath.clear();
 }
 
-bool ZSystemClock::writeDeviceClock(const QString &spec)
+bool ZSystemClock::writeDeviceClock(const QString &setting)
 {
-    if (!spec.isEmpty() && !parseSpec(spec).valid)
+    if (!setting.isEmpty() && !parseSetting(setting).valid)
         return false;
     SETUP_SET_Manager file(QString::fromLatin1(clockFile));
-    file.setSettingInfo(QStringLiteral("Clock"), QStringLiteral("Time"), spec);
+    file.setSettingInfo(QStringLiteral("Clock"), QStringLiteral("Time"), setting);
     return file.commit();
 }
