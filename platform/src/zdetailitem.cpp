@@ -11,7 +11,7 @@
 namespace {
 
 const int horizontalMargin = 12;
-const int verticalMargin = 8;
+const int verticalMargin = 6;
 const int lineSpacing = 2;
 const int columnGap = 16;
 
