@@ -2,12 +2,12 @@
 
 #include <prayertimecalculator.h>
 
+#include "detailscreen.h"
+
 #include <util_datetime.h>
 #include <zdetailitem.h>
 #include <zdetailview.h>
 #include <zresource.h>
-#include <zscrollpanel.h>
-#include <zsoftkey.h>
 
 #include <QCoreApplication>
 #include <QTime>
@@ -25,21 +25,9 @@ Azaan_Prayer_Time::Azaan_Prayer_Time(QWidget *parent, const char *name)
 {
     setAppTitle(RES_TEXT("TXT_RID_HEADER_PRAYER_TIMES", "Prayer Times"));
 
-    ZScrollPanel *panel = getContentWidget(true);
-    panel->enableClipper(false);
-    m_layout = new QVBoxLayout(panel->viewport());
-    m_layout->setContentsMargins(0, 0, 0, 0);
-
+    m_layout = DetailScreen::prepareContent(this);
     fillRows();
-
-    m_layout->addWidget(m_detailView);
-    m_layout->addStretch(1);
-    setContentWidget(m_detailView);
-
-    auto *softKey = new ZSoftKey("CST_2A", this);
-    softKey->setText(ZSoftKey::Right, RES_TEXT("TXT_RID_SOFTKEY_BACK", "Back"));
-    softKey->setClickedSlot(ZSoftKey::Right, this, SLOT(slotBack()));
-    setSoftKey(softKey);
+    DetailScreen::finish(this, m_layout, m_detailView, RES_TEXT("TXT_RID_SOFTKEY_BACK", "Back"));
 }
 
 Azaan_Prayer_Time::~Azaan_Prayer_Time() = default;
