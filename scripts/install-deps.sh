@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-qpa-plugins libgl-dev
     dbus dbus-bin dbus-daemon
-    fonts-dejavu-core xvfb xauth
+    fonts-dejavu-core tzdata xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do
