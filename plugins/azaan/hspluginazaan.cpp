@@ -578,15 +578,11 @@ void HSPluginAzaan::updateCalendarRow()
 
 void HSPluginAzaan::updateEventRow()
 {
-    const QDate today = ZSystemClock::currentDateTime().date();
-    GregorianDate date;
-    date.day = today.day();
-    date.month = today.month();
-    date.year = today.year();
+    const GregorianDate date = GregorianDate::fromDate(ZSystemClock::currentDateTime().date());
     GregorianDate eventDate;
     QString eventName;
     islamicCalendar.nextIslamicEvent(date, eventDate, eventName);
-    rows[EventRow].setText(UTIL_DateTime::dateToString(QDate(eventDate.year, eventDate.month, eventDate.day), 0)
+    rows[EventRow].setText(UTIL_DateTime::dateToString(eventDate.toDate(), 0)
                            + QStringLiteral("      ") + eventName);
 }
 

@@ -38,10 +38,7 @@ void Azaan_Islamic_Events::fillRows()
     m_detailView = new ZDetailView(this, detailViewSkinClass);
 
     const IslamicCalendar calendar;
-    GregorianDate current;
-    current.day = today.day();
-    current.month = today.month();
-    current.year = today.year();
+    GregorianDate current = GregorianDate::fromDate(today);
     for (int i = 0; i < eventCount; ++i) {
         GregorianDate eventDate;
         QString eventName = QStringLiteral("");
@@ -49,7 +46,7 @@ void Azaan_Islamic_Events::fillRows()
 
         auto *item = new ZDetailItem(ZDetailItem::TitleAndText, m_detailView);
         item->setTitle(eventName);
-        item->appendTextRow(UTIL_DateTime::dateToString(QDate(eventDate.year, eventDate.month, eventDate.day), 0));
+        item->appendTextRow(UTIL_DateTime::dateToString(eventDate.toDate(), 0));
         m_detailView->addItem(item);
         current = eventDate;
     }

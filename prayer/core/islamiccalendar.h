@@ -1,6 +1,7 @@
 #ifndef ISLAMICCALENDAR_H
 #define ISLAMICCALENDAR_H
 
+#include <QDate>
 #include <QString>
 
 struct GregorianDate
@@ -8,6 +9,9 @@ struct GregorianDate
     int day = 0;
     int month = 0;
     int year = 0;
+
+    static GregorianDate fromDate(const QDate &date) { return { date.day(), date.month(), date.year() }; }
+    QDate toDate() const { return QDate(year, month, day); }
 };
 
 struct HijriDate

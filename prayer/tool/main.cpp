@@ -179,15 +179,12 @@ int printHijri(const QDate &date)
 int printEvents(const QDate &date, int count)
 {
     const IslamicCalendar calendar;
-    GregorianDate current;
-    current.year = date.year();
-    current.month = date.month();
-    current.day = date.day();
+    GregorianDate current = GregorianDate::fromDate(date);
     for (int i = 0; i < count; ++i) {
         GregorianDate next;
         QString name;
         calendar.nextIslamicEvent(current, next, name);
-        out() << QDate(next.year, next.month, next.day).toString(Qt::ISODate) << ' ' << name << Qt::endl;
+        out() << next.toDate().toString(Qt::ISODate) << ' ' << name << Qt::endl;
         current = next;
     }
     return Success;
