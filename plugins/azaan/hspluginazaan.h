@@ -1,14 +1,16 @@
 #ifndef HSPLUGINAZAAN_H
 #define HSPLUGINAZAAN_H
 
-#include <homescreentheme.h>
+#include "azaanrowmodel.h"
+#include "azaantheme.h"
+
 #include <hsplugin.h>
 #include <islamiccalendar.h>
 #include <prayertimecalculator.h>
 #include <qcopchannel.h>
 #include <zmarqueetext.h>
 
-#include <QFont>
+#include <QDate>
 #include <QObject>
 #include <QPixmap>
 
@@ -19,19 +21,12 @@ class QTimer;
 // The Azaan panel of the idle screen: current and next prayer, unread messages, today's next
 // calendar entry, the next Islamic event and the media finder, one highlighted row that the
 // select key opens. It also keeps the prayer alert alarm in step with today's prayer times.
+// The rows live in AzaanRowModel, drawing in AzaanPainter, the alarm in AzaanAlertAlarm.
 class HSPluginAzaan : public QObject, public HSPlugin
 {
     Q_OBJECT
 public:
-    // Rows from top to bottom.
-    enum AzaanRow {
-        PrayerRow = 0,
-        MessageRow = 1,
-        CalendarRow = 2,
-        EventRow = 3,
-        MediaRow = 4,
-        RowCount = 5,
-    };
+    using AzaanRow = AzaanRowModel::Row;
 
     explicit HSPluginAzaan(HSPluginHost *site);
     ~HSPluginAzaan() override;
@@ -51,9 +46,6 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // Minutes the alert rings away from the prayer for an "HGM_HSA_ALERT" text.
-    static int alertOffsetMinutes(const QString &alert);
-
 private slots:
     void slotWallPaperChanged(const QCString &message, const QByteArray &data);
     void slotUpdateMsg();
@@ -64,47 +56,37 @@ private slots:
     void slotDateTimeFormatChanged(const QCString &message, const QByteArray &data);
 
 private:
-    void readTheme();
     void updateVisibility();
     void updatePrayerRow();
     void updateMessageRow();
     void updateCalendarRow();
     void updateEventRow();
+    void setRowText(int row, const QString &text);
     void layoutRows();
     void paintBuffer();
     void updateContainer();
     void fullRefresh();
     void cleanUpAlarms();
     QWidget *container() const;
-    int rowPitch() const;
 
     HSPluginHost *site;
     QCopChannel *launcherChannel;
     QPixmap buffer;
-    QFont font;
-    IdleFontInfo fontInfo;
-    int paddingLeft;
-    int paddingRight;
-    int paddingTop;
-    int paddingBottom;
-    int spacingH1;
-    int spacingV1;
-    int spacingV2;
-    int spacingV3;
-    int spacingS1;
+    AzaanTheme::Theme theme;
     PrayerTimeCalculator calculator;
     IslamicCalendar islamicCalendar;
     bool beforeActivation;
     bool firstTick;
     MSGCTR_ENG_StatusApi *messageStatus;
-    int selectedRow;
     QCopChannel *calendarChannel;
     QCopChannel *systemChannel;
     QCopChannel *broadcastChannel;
     QCopChannel *formatChannel;
     QTimer *minuteTimer;
-    ZMarqueeText rows[RowCount];
-    bool rowVisible[RowCount];
+    ZMarqueeText rows[AzaanRowModel::RowCount];
+    AzaanRowModel model;
+    // The local day of the last minute tick: the first tick of a new day refreshes every row.
+    QDate tickDate;
 };
 
 #endif

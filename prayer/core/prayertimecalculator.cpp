@@ -1,8 +1,7 @@
 #include "prayertimecalculator.h"
 
-#include <azaansettings.h>
-#include <citytable.h>
-#include <worldclock_service.h>
+#include "prayermethod.h"
+
 #include <zsystemclock.h>
 
 #include <cmath>
@@ -20,6 +19,10 @@ const double halfPi = 1.5707963267948966;
 // Upper limb at the horizon, refraction included: -50 arcminutes.
 const double horizonAltitude = -0.8333333333333334;
 const double infinity = std::numeric_limits<double>::infinity();
+const int minutesPerDay = 24 * 60;
+// Modified Julian Date of 1970-01-01, and QDate's Julian day of MJD 0.
+const double unixEpochMjd = 40587;
+const qint64 mjdJulianDay = 2400001;
 
 double reduceToDay(double hours)
 {
@@ -82,85 +85,94 @@ PrayerTimeCalculator::PrayerTimeCalculator()
     std::memset(oddHourAltitudes, 0, sizeof(oddHourAltitudes));
 }
 
-void PrayerTimeCalculator::loadSettings()
-{
-    altitudeTableValid = false;
-    AzaanSettings *settings = AzaanSettings::instance();
-    const QString city = settings->getCity();
-
-    if (WORLDCLOCK_Service *service = WORLDCLOCK_Service::getInstance()) {
-        // An unknown city leaves the record's initial -14:00:00.
-        WORLDCLOCK_CityInfo info;
-        service->getCityInfo(city, info);
-        zoneOffsetSeconds = double(qint64(info.gmtHours) * 3600 + qint64(info.gmtMinutes) * 60
-                                   + info.gmtSeconds);
-    }
-
-    setMethod(methodName(settings->getPrayerMethod()));
-
-    CityTable table;
-    QString latitudeText;
-    QString longitudeText;
-    if (table.lookUp(city, latitudeText, longitudeText)) {
-        setPosition(latitudeText, longitudeText);
-    } else {
-        setLatitude(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("N"));
-        setLongitude(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("E"));
-    }
-
-    compute();
-}
-
 void PrayerTimeCalculator::compute()
 {
+    computeForInstant(ZSystemClock::currentSecsSinceEpoch());
+}
+
+void PrayerTimeCalculator::computeForInstant(qint64 secondsSinceEpoch)
+{
+    computeDayStartingAt(std::floor((double(secondsSinceEpoch) + zoneOffsetSeconds) / 86400 + unixEpochMjd)
+                         - zoneOffsetSeconds / 86400);
+}
+
+void PrayerTimeCalculator::computeForDate(const QDate &localDate)
+{
+    computeDayStartingAt(double(localDate.toJulianDay() - mjdJulianDay) - zoneOffsetSeconds / 86400);
+}
+
+void PrayerTimeCalculator::computeDayStartingAt(double localMidnightMjd)
+{
+    dayStart = localMidnightMjd;
     altitudeTableValid = false;
+    for (bool &valid : extraValid)
+        valid = false;
+    usedExtraWindow = false;
+    fajrBeforeMidnight = false;
+    asrFound = false;
+    if (!locationKnown) {
+        fajrTime = ishaaTime = -infinity;
+        sunrise = sunset = -infinity;
+        return;
+    }
     // The first search fills the altitude table; the others reuse it.
-    findRiseSet(fajrAngle, ishaaAngle, fajrTime, ishaaTime);
+    bool riseBeforeMidnight = false;
+    findRiseSet(fajrAngle, ishaaAngle, fajrTime, ishaaTime, &riseBeforeMidnight);
+    fajrBeforeMidnight = riseBeforeMidnight;
     findRiseSet(horizonAltitude, horizonAltitude, sunrise, sunset);
+    computeAsr();
+}
+
+PrayerDay PrayerTimeCalculator::computeDay(const PrayerLocation &location, const QDate &localDate)
+{
+    PrayerTimeCalculator calculator;
+    calculator.setLocation(location);
+    calculator.computeForDate(localDate);
+    return calculator.day();
+}
+
+void PrayerTimeCalculator::setLocation(const PrayerLocation &location)
+{
+    latitude = std::isfinite(location.latitude) ? location.latitude : 0.0;
+    longitude = std::isfinite(location.longitude) ? location.longitude : 0.0;
+    setZoneOffsetSeconds(location.zoneOffsetSeconds);
+    fajrAngle = location.fajrAngle;
+    ishaaAngle = location.ishaaAngle;
+    locationKnown = location.known;
+    city = location.city;
+}
+
+PrayerLocation PrayerTimeCalculator::location() const
+{
+    PrayerLocation location;
+    location.latitude = latitude;
+    location.longitude = longitude;
+    location.zoneOffsetSeconds = zoneOffsetSeconds;
+    location.fajrAngle = fajrAngle;
+    location.ishaaAngle = ishaaAngle;
+    location.known = locationKnown;
+    location.city = city;
+    return location;
 }
 
 QString PrayerTimeCalculator::methodName(int number)
 {
-    switch (number) {
-    case 2:
-        return QStringLiteral("EGYPTIAN");
-    case 3:
-        return QStringLiteral("ISLAMICSCIENCES");
-    case 4:
-        return QStringLiteral("ISLAMICSOCEITY");
-    case 5:
-        return QStringLiteral("UMMALQURAH");
-    default:
-        return QStringLiteral("LEAGUE");
-    }
+    return QString::fromLatin1(PrayerMethods::byNumber(number).name);
 }
 
 QString PrayerTimeCalculator::methodName(const QString &storedNumber)
 {
-    bool ok = false;
-    int number = storedNumber.toInt(&ok, 10);
-    if (!ok)
-        number = 0;
-    return methodName(number);
+    return QString::fromLatin1(PrayerMethods::fromStoredText(storedNumber).name);
 }
 
 void PrayerTimeCalculator::setMethod(const QString &name)
 {
-    if (name == QLatin1String("UMMALQURAH")) {
-        fajrAngle = -19.0;
-        ishaaAngle = 0.0;
-    } else if (name == QLatin1String("LEAGUE")) {
-        fajrAngle = -18.0;
-        ishaaAngle = -17.0;
-    } else if (name == QLatin1String("EGYPTIAN")) {
-        fajrAngle = -19.5;
-        ishaaAngle = -17.5;
-    } else if (name == QLatin1String("ISLAMICSCIENCES")) {
-        fajrAngle = -18.0;
-        ishaaAngle = -18.0;
+    if (const PrayerMethod *method = PrayerMethods::byName(name)) {
+        fajrAngle = method->fajrAngle;
+        ishaaAngle = method->ishaaAngle;
     } else {
-        fajrAngle = -15.0;
-        ishaaAngle = -15.0;
+        fajrAngle = PrayerMethods::unknownNameAngle;
+        ishaaAngle = PrayerMethods::unknownNameAngle;
     }
 }
 
@@ -194,7 +206,7 @@ void PrayerTimeCalculator::setZoneOffsetSeconds(double seconds)
 
 bool PrayerTimeCalculator::isValid() const
 {
-    return std::isfinite(fajrTime) && std::isfinite(ishaaTime);
+    return locationKnown && std::isfinite(fajrTime) && std::isfinite(ishaaTime);
 }
 
 double PrayerTimeCalculator::nightLength() const
@@ -206,10 +218,33 @@ double PrayerTimeCalculator::nightLength() const
     return 24.0 - dayLength;
 }
 
+double PrayerTimeCalculator::transit() const
+{
+    // The highest hourly sample (the earliest of equals), refined by the parabola through it
+    // and its two neighbours.
+    int best = 1;
+    for (int hour = 2; hour <= 23; ++hour) {
+        if (tableSinAltitude(hour) > tableSinAltitude(best))
+            best = hour;
+    }
+    const double before = best == 1 ? midnightAltitude : tableSinAltitude(best - 1);
+    const double at = tableSinAltitude(best);
+    const double after = tableSinAltitude(best + 1);
+    const double curvature = before - 2 * at + after;
+    if (!(curvature < 0))
+        return best;
+    return best + 0.5 * (before - after) / curvature;
+}
+
 bool PrayerTimeCalculator::noon(double &hours) const
 {
-    if (!std::isfinite(sunrise) || !std::isfinite(sunset))
+    if (!locationKnown || !altitudeTableValid)
         return false;
+    if (!std::isfinite(sunrise) || !std::isfinite(sunset)) {
+        // No sunrise or no sunset: the sun still passes its highest point.
+        hours = transit();
+        return true;
+    }
     if (sunset >= sunrise)
         hours = (sunrise + sunset) * 0.5;
     else
@@ -222,31 +257,121 @@ bool PrayerTimeCalculator::dhuhrHours(double &hours) const
     return noon(hours);
 }
 
+void PrayerTimeCalculator::computeAsr()
+{
+    asrFound = false;
+    double noonHours = 0;
+    if (!noon(noonHours))
+        return;
+    const double noonAltitude = approxAsin(sinAltitude(noonHours));
+    // With the sun below the horizon at noon the shadow rule has no meaning.
+    if (!(noonAltitude > 0))
+        return;
+    const double x = 1.0 / std::tan(noonAltitude) + 1.0;
+    const double asrAltitude = 90.0 - approxAtan2(x, 1.0) * 180.0 / pi;
+    double riseTime = 0;
+    double setTime = 0;
+    findRiseSet(asrAltitude, asrAltitude, riseTime, setTime);
+    if (!std::isfinite(riseTime) || !std::isfinite(setTime))
+        return;
+    asrTime = setTime;
+    asrFound = true;
+}
+
+bool PrayerTimeCalculator::fajrDayHours(double &hours) const
+{
+    if (!locationKnown)
+        return false;
+    if (std::isfinite(fajrTime)) {
+        hours = fajrBeforeMidnight ? fajrTime - 24.0 : fajrTime;
+        return true;
+    }
+    // Dawn angle never reached: a seventh of the night before sunrise.
+    if (!std::isfinite(sunrise) || !std::isfinite(sunset))
+        return false;
+    hours = sunrise - nightLength() / 7.0;
+    return true;
+}
+
+bool PrayerTimeCalculator::ishaaDayHours(double &hours) const
+{
+    if (!locationKnown)
+        return false;
+    if (ishaaAngle == 0.0) {
+        // Fixed interval method: 90 minutes after sunset.
+        if (!std::isfinite(sunset))
+            return false;
+        hours = sunset + 1.5;
+    } else if (std::isfinite(ishaaTime)) {
+        hours = ishaaTime;
+    } else if (std::isfinite(sunrise) && std::isfinite(sunset)) {
+        // Nightfall angle never reached: a seventh of the night after sunset.
+        hours = sunset + nightLength() / 7.0;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool PrayerTimeCalculator::timeOf(PrayerTime which, double &hours) const
+{
+    if (!locationKnown)
+        return false;
+    switch (which) {
+    case Fajr:
+        if (!fajrDayHours(hours))
+            return false;
+        break;
+    case Sunrise:
+        if (!std::isfinite(sunrise))
+            return false;
+        hours = sunrise;
+        break;
+    case Dhuhr:
+        return noon(hours);
+    case Asr:
+        if (!asrFound)
+            return false;
+        hours = asrTime;
+        break;
+    case Maghrib:
+        if (!std::isfinite(sunset))
+            return false;
+        hours = sunset;
+        break;
+    case Ishaa:
+        if (!ishaaDayHours(hours))
+            return false;
+        break;
+    default:
+        return false;
+    }
+    hours = reduceToDay(hours);
+    return true;
+}
+
 bool PrayerTimeCalculator::getFajr(HourMinute &time)
 {
-    double hours = fajrTime;
-    if (!std::isfinite(hours)) {
-        // Dawn angle never reached: a seventh of the night before sunrise.
-        if (!std::isfinite(sunrise) || !std::isfinite(sunset))
-            return false;
-        hours = reduceToDay(sunrise - nightLength() / 7.0);
-    }
+    double hours = 0;
+    if (!timeOf(Fajr, hours))
+        return false;
     time = toHourMinute(hours);
     return true;
 }
 
 bool PrayerTimeCalculator::getSunrise(HourMinute &time)
 {
-    if (!std::isfinite(sunrise))
+    double hours = 0;
+    if (!timeOf(Sunrise, hours))
         return false;
-    time = toHourMinute(sunrise);
+    time = toHourMinute(hours);
     return true;
 }
 
 bool PrayerTimeCalculator::getDhuhr(HourMinute &time)
 {
     double hours = 0;
-    if (!noon(hours))
+    if (!timeOf(Dhuhr, hours))
         return false;
     time = toHourMinute(hours);
     return true;
@@ -254,50 +379,67 @@ bool PrayerTimeCalculator::getDhuhr(HourMinute &time)
 
 bool PrayerTimeCalculator::getAsr(HourMinute &time)
 {
-    double noonHours = 0;
-    if (!noon(noonHours))
+    double hours = 0;
+    if (!timeOf(Asr, hours))
         return false;
-    const double noonAltitude = approxAsin(sinAltitude(noonHours));
-    // With the sun below the horizon at noon the shadow rule has no meaning.
-    if (!(noonAltitude > 0))
-        return false;
-    const double x = 1.0 / std::tan(noonAltitude) + 1.0;
-    const double asrAltitude = 90.0 - approxAtan2(x, 1.0) * 180.0 / pi;
-    double riseTime = 0;
-    double setTime = 0;
-    findRiseSet(asrAltitude, asrAltitude, riseTime, setTime);
-    if (!std::isfinite(riseTime) || !std::isfinite(setTime))
-        return false;
-    time = toHourMinute(setTime);
+    time = toHourMinute(hours);
     return true;
 }
 
 bool PrayerTimeCalculator::getMaghrib(HourMinute &time)
 {
-    if (!std::isfinite(sunset))
+    double hours = 0;
+    if (!timeOf(Maghrib, hours))
         return false;
-    time = toHourMinute(sunset);
+    time = toHourMinute(hours);
     return true;
 }
 
 bool PrayerTimeCalculator::getIshaa(HourMinute &time)
 {
     double hours = 0;
-    if (ishaaAngle == 0.0) {
-        // Fixed interval method: 90 minutes after sunset.
-        if (!std::isfinite(sunset))
-            return false;
-        hours = reduceToDay(sunset + 1.5);
-    } else if (std::isfinite(ishaaTime)) {
-        hours = ishaaTime;
-    } else if (std::isfinite(sunrise) && std::isfinite(sunset)) {
-        // Nightfall angle never reached: a seventh of the night after sunset.
-        hours = reduceToDay(sunset + nightLength() / 7.0);
-    } else {
+    if (!timeOf(Ishaa, hours))
         return false;
-    }
     time = toHourMinute(hours);
     return true;
+}
+
+PrayerDay PrayerTimeCalculator::day() const
+{
+    PrayerDay result;
+    const double localDay = std::floor(dayStart + zoneOffsetSeconds / 86400 + 0.5);
+    result.date = QDate::fromJulianDay(qint64(localDay) + mjdJulianDay);
+    result.locationKnown = locationKnown;
+    result.valid = isValid();
+    result.usedExtraWindow = usedExtraWindow;
+    result.dhuhrAtTransit = locationKnown && altitudeTableValid
+            && (!std::isfinite(sunrise) || !std::isfinite(sunset));
+    result.seventhOfNight = locationKnown
+            && ((!std::isfinite(fajrTime) && std::isfinite(sunrise) && std::isfinite(sunset))
+                || (ishaaAngle != 0.0 && !std::isfinite(ishaaTime) && std::isfinite(sunrise)
+                    && std::isfinite(sunset)));
+    for (int i = 0; i < PrayerTimeCount; ++i) {
+        double hours = 0;
+        if (!timeOf(PrayerTime(i), hours))
+            continue;
+        const HourMinute time = toHourMinute(hours);
+        result.times[i] = time;
+        result.dayMinutes[i] = time.hour * 60 + time.minute;
+    }
+    double fajrHours = 0;
+    if (result.has(Fajr) && fajrDayHours(fajrHours) && fajrHours < 0 && result.dayMinutes[Fajr] > minutesPerDay / 2)
+        result.dayMinutes[Fajr] -= minutesPerDay;
+    // Only what follows noon can spill past midnight: an evening prayer earlier on the clock
+    // than the one before it lies in the next day.
+    int previous = -1;
+    for (PrayerTime time : { Dhuhr, Asr, Maghrib, Ishaa }) {
+        if (!result.has(time))
+            continue;
+        if (result.dayMinutes[time] < previous)
+            result.dayMinutes[time] += minutesPerDay;
+        previous = result.dayMinutes[time];
+    }
+    return result;
 }
 
 double PrayerTimeCalculator::tableSinAltitude(int hour) const
@@ -340,11 +482,7 @@ void PrayerTimeCalculator::sunPosition(double mjd, double &rightAscension, doubl
 
 double PrayerTimeCalculator::sinAltitude(double hour) const
 {
-    // Read afresh each time; 64-bit seconds, so nothing wraps in 2038.
-    const qint64 now = ZSystemClock::currentSecsSinceEpoch();
-    const double midnight = std::floor((double(now) + zoneOffsetSeconds) / 86400 + 40587)
-            - zoneOffsetSeconds / 86400;
-    const double mjd = midnight + hour / 24;
+    const double mjd = dayStart + hour / 24;
 
     double rightAscension = 0;
     double declination = 0;
@@ -362,10 +500,39 @@ double PrayerTimeCalculator::sinAltitude(double hour) const
     return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(tau * pi / 180);
 }
 
-void PrayerTimeCalculator::findRiseSet(double riseAngle, double setAngle, double &riseTime,
-                                       double &setTime)
+double PrayerTimeCalculator::extraSample(int slot)
 {
-    const double y0 = sinAltitude(0);
+    static const double hours[4] = { -2, -1, 25, 26 };
+    if (!extraValid[slot]) {
+        extraAltitudes[slot] = sinAltitude(hours[slot]);
+        extraValid[slot] = true;
+    }
+    return extraAltitudes[slot];
+}
+
+bool PrayerTimeCalculator::searchExtraWindow(bool rising, double s, double &result)
+{
+    // One more two-hour window just outside the day: before midnight for a rising crossing,
+    // after the next midnight for a setting one.
+    double found = std::numeric_limits<double>::quiet_NaN();
+    if (rising)
+        interpolateCrossing(found, -1, extraSample(0) - s, extraSample(1) - s, midnightAltitude - s, true);
+    else
+        interpolateCrossing(found, 25, evenHourAltitudes[11] - s, extraSample(2) - s, extraSample(3) - s, false);
+    if (!std::isfinite(found))
+        return false;
+    result = found;
+    usedExtraWindow = true;
+    return true;
+}
+
+void PrayerTimeCalculator::findRiseSet(double riseAngle, double setAngle, double &riseTime,
+                                       double &setTime, bool *riseBeforeMidnight)
+{
+    const bool fillTable = !altitudeTableValid;
+    if (fillTable)
+        midnightAltitude = sinAltitude(0);
+    const double y0 = midnightAltitude;
     const double sinRise = std::sin(riseAngle * pi / 180);
     const double sinSet = std::sin(setAngle * pi / 180);
 
@@ -375,7 +542,6 @@ void PrayerTimeCalculator::findRiseSet(double riseAngle, double setAngle, double
     double ymSet = y0 - sinSet;
     setTime = ymSet > 0 ? infinity : -infinity;
 
-    const bool fillTable = !altitudeTableValid;
     for (int i = 0; i < 12; ++i) {
         const double t = 2 * i + 1;
         if (fillTable) {
@@ -383,11 +549,19 @@ void PrayerTimeCalculator::findRiseSet(double riseAngle, double setAngle, double
             evenHourAltitudes[i] = sinAltitude(t + 1);
         }
         // Every window is visited: the last crossing of the day wins.
-        interpolateCrossing(i, riseTime, t, ymRise, sinRise, "RISE");
-        interpolateCrossing(i, setTime, t, ymSet, sinSet, "SET");
+        interpolateCrossing(riseTime, t, ymRise, oddHourAltitudes[i] - sinRise, evenHourAltitudes[i] - sinRise, true);
+        ymRise = evenHourAltitudes[i] - sinRise;
+        interpolateCrossing(setTime, t, ymSet, oddHourAltitudes[i] - sinSet, evenHourAltitudes[i] - sinSet, false);
+        ymSet = evenHourAltitudes[i] - sinSet;
     }
     if (fillTable)
         altitudeTableValid = true;
+
+    // A crossing just outside the day (Ishaa moving from 23:59 to 00:01) is still the day's.
+    if (!std::isfinite(riseTime) && searchExtraWindow(true, sinRise, riseTime) && riseBeforeMidnight)
+        *riseBeforeMidnight = riseTime < 0;
+    if (!std::isfinite(setTime))
+        searchExtraWindow(false, sinSet, setTime);
 
     if (std::isfinite(riseTime))
         riseTime = reduceToDay(riseTime);
@@ -395,13 +569,10 @@ void PrayerTimeCalculator::findRiseSet(double riseAngle, double setAngle, double
         setTime = reduceToDay(setTime);
 }
 
-void PrayerTimeCalculator::interpolateCrossing(int window, double &previous, double t, double &ym,
-                                               double s, const char *kind) const
+void PrayerTimeCalculator::interpolateCrossing(double &previous, double t, double ym, double y0, double yp,
+                                               bool wantRise)
 {
-    const bool wantRise = std::strcmp(kind, "RISE") == 0;
-    const double y0 = oddHourAltitudes[window] - s;
-    const double yp = evenHourAltitudes[window] - s;
-
+    // The parabola through the window's three samples at t - 1, t and t + 1.
     const double a = 0.5 * (ym + yp) - y0;
     const double b = 0.5 * (yp - ym);
     const double c = y0;
@@ -426,7 +597,6 @@ void PrayerTimeCalculator::interpolateCrossing(int window, double &previous, dou
             previous = wantRise ? rise : set;
         }
     }
-    ym = yp;
 }
 
 double PrayerTimeCalculator::frac(double x)

@@ -156,6 +156,10 @@ private slots:
     void rowAlignmentFollowsLanguage();
     void alarmCleanUp_data();
     void alarmCleanUp();
+    void prayerAfterMidnight_data();
+    void prayerAfterMidnight();
+    void newDayRefreshesEveryRow();
+    void unknownCity();
 
 private:
     HSPlugin *startPlugin();
@@ -313,7 +317,7 @@ void tst_HSPluginAzaan::geometry_data()
     QTest::newRow("no theme file") << QByteArray() << QRect(3, header + 68, 316, 110);
     QTest::newRow("padding and spacing")
             << QByteArray("[Idle]\nPadding_Left=7\nSpacing_V1=4\nSpacing_V2=2\n[Font_IdleStatusStd]\nSize=30\n")
-            << QRect(7, header + 4 + 68, 312, 5 * 16 + 4 * 2 + 30);
+            << QRect(7, header + 4 + 68, 312, 5 * (16 + 6 + 2));
 }
 
 void tst_HSPluginAzaan::geometry()
@@ -392,14 +396,14 @@ void tst_HSPluginAzaan::prayerRow_data()
     QTest::newRow("Tromso: Maghrib after midnight is next after Asr")
             << oslo << "Tromso" << "1" << QDate(2024, 5, 17) << -1 << 23 * 60 << "3" << none
             << "Asr{2}" + gap + "Maghreb{3}" << 3 << true;
-    QTest::newRow("Tromso, polar night: only Fajr and Ishaa")
-            << oslo << "Tromso" << "1" << QDate(2024, 12, 15) << -1 << 12 * 60 << "3" << QList<int> { 1, 2, 3 }
-            << "Fajr{0}" + gap + "Eshaa{4}" << 4 << false;
+    QTest::newRow("Tromso, polar night: Dhuhr at the transit, no Asr or Maghrib")
+            << oslo << "Tromso" << "1" << QDate(2024, 12, 15) << -1 << 12 * 60 << "3" << QList<int> { 2, 3 }
+            << "Dhohr{1}" + gap + "Eshaa{4}" << 4 << false;
     QTest::newRow("Tromso, no Asr") << oslo << "Tromso" << "1" << QDate(2024, 1, 15) << -1 << 12 * 60 << "3"
                                     << QList<int> { 2 } << "Dhohr{1}" + gap + "Maghreb{3}" << 3 << false;
-    QTest::newRow("Reykjavik, midsummer: no prayer at all")
-            << QByteArray("Atlantic/Reykjavik") << "Reykjavik" << "1" << QDate(2024, 6, 15) << -1 << 5 << "5"
-            << QList<int> { 0, 1, 2, 3, 4 } << "Prayer time not found" << -1 << false;
+    QTest::newRow("Reykjavik, sunset just after midnight")
+            << QByteArray("Atlantic/Reykjavik") << "Reykjavik" << "1" << QDate(2024, 6, 15) << -1 << 12 * 60 << "5"
+            << none << "Fajr{0}" + gap + "Dhohr{1}" << 1 << false;
 }
 
 void tst_HSPluginAzaan::prayerRow()
@@ -791,6 +795,87 @@ void tst_HSPluginAzaan::alarmCleanUp()
     m_library.destroy(m_plugin);
     m_plugin = nullptr;
     QCOMPARE(prayerAlarms().size(), alarmStays ? 1 : 0);
+}
+
+void tst_HSPluginAzaan::prayerAfterMidnight_data()
+{
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QDateTime>("alarm");
+    QTest::addColumn<int>("alarmPrayer");
+
+    // Paris in early June (method 3): the evening's Ishaa falls at 01:09 the next morning.
+    const QString gap(8, QLatin1Char(' '));
+    const QDate june6(2024, 6, 6);
+    QTest::newRow("23:59:30") << QTime(23, 59, 30) << "Maghreb 21:50" + gap + "Eshaa 01:09"
+                              << QDateTime(june6, QTime(1, 9)) << 4;
+    QTest::newRow("00:00:30") << QTime(0, 0, 30) << "Maghreb 21:50" + gap + "Eshaa 01:09"
+                              << QDateTime(june6, QTime(1, 9)) << 4;
+    QTest::newRow("01:08:30") << QTime(1, 8, 30) << "Maghreb 21:50" + gap + "Eshaa 01:09"
+                              << QDateTime(june6, QTime(1, 9)) << 4;
+    QTest::newRow("01:09:30") << QTime(1, 9, 30) << "Fajr 02:25" << QDateTime(june6, QTime(2, 25)) << 0;
+}
+
+void tst_HSPluginAzaan::prayerAfterMidnight()
+{
+    QFETCH(QTime, time);
+    QFETCH(QString, row);
+    QFETCH(QDateTime, alarm);
+    QFETCH(int, alarmPrayer);
+
+    setTimeZone("Europe/Paris");
+    AzaanSettings *settings = AzaanSettings::instance();
+    settings->setCity(QStringLiteral("Paris"));
+    settings->setPrayerMethod(QStringLiteral("3"));
+    settings->setAlert(QStringLiteral("3"));
+
+    // The view runs from the evening before, and the minute ticks carry it across midnight.
+    ZSystemClock::setFixed(QDateTime(QDate(2024, 6, 5), QTime(23, 59, 30)));
+    QVERIFY(startPlugin());
+    const QDateTime now(time.hour() < 12 ? QDate(2024, 6, 6) : QDate(2024, 6, 5), time);
+    ZSystemClock::setFixed(now);
+    QVERIFY(QMetaObject::invokeMethod(pluginObject(), "slotUpdatePerMin"));
+
+    QCOMPARE(rowText(container(), 0), row);
+    const QList<AM_Alarm> alarms = prayerAlarms();
+    QCOMPARE(alarms.size(), 1);
+    QCOMPARE(alarms.first().time, alarm);
+    QCOMPARE(alarms.first().index, alarmPrayer);
+}
+
+void tst_HSPluginAzaan::newDayRefreshesEveryRow()
+{
+    // Abu Dhabi, 16 June 2024: Eid al Adha is tomorrow; past midnight the next event is the
+    // Hijra new year.
+    ZSystemClock::setFixed(QDateTime(QDate(2024, 6, 16), QTime(23, 59, 45)));
+    QVERIFY(startPlugin());
+    QVERIFY2(rowText(container(), 3).endsWith(QLatin1String("Eid al Adha")), qPrintable(rowText(container(), 3)));
+
+    // A tick in the same day keeps the event row; the first tick of the next day renews it.
+    ZSystemClock::setFixed(QDateTime(QDate(2024, 6, 16), QTime(23, 59, 50)));
+    QVERIFY(QMetaObject::invokeMethod(pluginObject(), "slotUpdatePerMin"));
+    QVERIFY(rowText(container(), 3).endsWith(QLatin1String("Eid al Adha")));
+    ZSystemClock::setFixed(QDateTime(QDate(2024, 6, 17), QTime(0, 0, 30)));
+    QVERIFY(QMetaObject::invokeMethod(pluginObject(), "slotUpdatePerMin"));
+    QVERIFY2(rowText(container(), 3).endsWith(QLatin1String("Hijra New Year")), qPrintable(rowText(container(), 3)));
+    // The counts of the other rows are read again too.
+    QCOMPARE(rowText(container(), 1), QStringLiteral("0 New Messages"));
+}
+
+void tst_HSPluginAzaan::unknownCity()
+{
+    // A city the phone no longer knows: no made-up times and no alert for them, and the
+    // stored text stays for the user to correct.
+    AzaanSettings::instance()->setAlert(QStringLiteral("3"));
+    QVERIFY(startPlugin());
+    QCOMPARE(prayerAlarms().size(), 1);
+
+    storeSilently("HGM_HSA_CITY", QStringLiteral("Atlantis"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Atlantis")));
+    QVERIFY(sendAndWait("/systemsetup/broadcast", "azaansettingschange"));
+    QCOMPARE(rowText(container(), 0), QStringLiteral("Prayer time not found"));
+    QVERIFY(prayerAlarms().isEmpty());
+    QCOMPARE(AzaanSettings::instance()->getCity(), QStringLiteral("Atlantis"));
 }
 
 QTEST_MAIN(tst_HSPluginAzaan)

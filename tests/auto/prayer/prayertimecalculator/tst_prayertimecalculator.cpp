@@ -50,7 +50,6 @@ void setLocalNoon(const QDate &date, int offsetSeconds)
     ZSystemClock::setFixed(QDateTime(date, QTime(12, 0), Qt::OffsetFromUTC, offsetSeconds));
 }
 
-enum Prayer { Fajr, Sunrise, Dhuhr, Asr, Maghrib, Ishaa };
 
 } // namespace
 
@@ -78,6 +77,9 @@ private slots:
     void positionParts_data();
     void positionParts();
     void cityMissingFromTheTable();
+    void oneDayPerComputation();
+    void orderOfTheDay_data();
+    void orderOfTheDay();
     void toHourMinute_data();
     void toHourMinute();
     void asrReusesTheTable();
@@ -138,14 +140,28 @@ void tst_PrayerTimeCalculator::pinnedTimes_data()
                                             << "01:04 01:21 12:22 17:18 23:23 00:53" << false;
     QTest::newRow("Reykjavik June, sunset after midnight") << "64.09N" << "021.57W" << 0 << "1" << QDate(2024, 6, 21)
                                                            << "02:31 02:55 13:30 18:22 00:04 00:29" << false;
+    // Without a sunrise or a sunset the sun still passes its highest point: Dhuhr is the
+    // transit, and Asr follows from it when the sun climbs high enough.
     QTest::newRow("Tromso polar night") << "69.38N" << "019.00E" << 3600 << "1" << QDate(2024, 12, 21)
-                                        << "06:28 --:-- --:-- --:-- --:-- 16:44" << true;
+                                        << "06:28 --:-- 11:42 --:-- --:-- 16:44" << true;
     QTest::newRow("Tromso polar night, Umm al-Qurah") << "69.38N" << "019.00E" << 3600 << "5" << QDate(2024, 12, 21)
-                                                      << "06:16 --:-- --:-- --:-- --:-- --:--" << false;
+                                                      << "06:16 --:-- 11:42 --:-- --:-- --:--" << false;
     QTest::newRow("Tromso midnight sun") << "69.38N" << "019.00E" << 7200 << "1" << QDate(2024, 6, 21)
-                                         << "--:-- --:-- --:-- --:-- --:-- --:--" << false;
+                                         << "--:-- --:-- 12:46 17:58 --:-- --:--" << false;
+    QTest::newRow("70N 25E polar night") << "70.00N" << "025.00E" << 7200 << "1" << QDate(2024, 12, 21)
+                                         << "07:06 --:-- 12:18 --:-- --:-- 17:18" << true;
     QTest::newRow("85N deep polar night") << "85.00N" << "019.00E" << 3600 << "1" << QDate(2024, 12, 21)
-                                          << "--:-- --:-- --:-- --:-- --:-- --:--" << false;
+                                          << "--:-- --:-- 11:42 --:-- --:-- --:--" << false;
+    // A crossing just past the day's end (or before its start) is still the day's: Ishaa or
+    // sunset moving from 23:5x to 00:0x must not fall back to the seventh of the night.
+    QTest::newRow("Paris Ishaa just after midnight") << "48.52N" << "002.20E" << 7200 << "3" << QDate(2024, 5, 15)
+                                                     << "03:36 06:08 13:48 17:56 21:27 00:01" << true;
+    QTest::newRow("London Ishaa just after midnight") << "51.30N" << "000.07W" << 3600 << "1" << QDate(2024, 5, 21)
+                                                      << "01:25 05:00 12:58 17:13 20:55 00:01" << true;
+    QTest::newRow("Reykjavik sunset just after midnight") << "64.09N" << "021.57W" << 0 << "1" << QDate(2024, 6, 15)
+                                                          << "02:32 02:57 13:29 18:21 00:01 00:26" << false;
+    QTest::newRow("Tromso sunset just after midnight") << "69.38N" << "019.00E" << 7200 << "1" << QDate(2024, 5, 16)
+                                                       << "01:15 01:26 12:49 17:28 00:11 00:22" << false;
 }
 
 void tst_PrayerTimeCalculator::pinnedTimes()
@@ -364,16 +380,90 @@ void tst_PrayerTimeCalculator::positionParts()
 
 void tst_PrayerTimeCalculator::cityMissingFromTheTable()
 {
-    // Unknown to the world clock and to the city table: offset stays the record's initial
-    // -14:00, position 0/0; the day is still computed.
+    // Known neither to the world clock nor to the city table: no times at all, rather than
+    // times for 0 N 0 E at GMT -14 that look like the user's own.
     QVERIFY(AzaanSettings::instance()->setCity(QStringLiteral("Atlantis")));
     setLocalNoon(QDate(2024, 3, 11), 0);
     PrayerTimeCalculator calculator;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Atlantis")));
     calculator.loadSettings();
-    QCOMPARE(calculator.latitudeDegrees(), 0.0);
-    QCOMPARE(calculator.longitudeDegrees(), 0.0);
-    QCOMPARE(calculator.zoneOffset(), -14.0 * 3600);
-    QVERIFY(!sixMinutes(calculator).contains(-1));
+    QVERIFY(!calculator.isValid());
+    QCOMPARE(sixTimes(calculator), QStringLiteral("--:-- --:-- --:-- --:-- --:-- --:--"));
+    const PrayerDay day = calculator.day();
+    QVERIFY(!day.locationKnown);
+    // Logged once per city, not at every minute's reload.
+    calculator.loadSettings();
+
+    // The stored text stays for the user to see and change.
+    QCOMPARE(AzaanSettings::instance()->getCity(), QStringLiteral("Atlantis"));
+    QVERIFY(AzaanSettings::instance()->setCity(QStringLiteral("Abu Dhabi")));
+    calculator.loadSettings();
+    QVERIFY(calculator.isValid());
+}
+
+void tst_PrayerTimeCalculator::oneDayPerComputation()
+{
+    // The clock moves past midnight between the computation and the reading of Asr: every
+    // result still belongs to the day that was computed.
+    ZSystemClock::setFixed(QDateTime(QDate(2024, 3, 11), QTime(23, 59, 59), Qt::OffsetFromUTC, 14400));
+    PrayerTimeCalculator calculator;
+    calculator.loadSettings();
+    const QString before = sixTimes(calculator);
+    ZSystemClock::setFixed(QDateTime(QDate(2024, 7, 1), QTime(0, 0, 1), Qt::OffsetFromUTC, 14400));
+    QCOMPARE(sixTimes(calculator), before);
+    QCOMPARE(calculator.day().date, QDate(2024, 3, 11));
+    QCOMPARE(before, QStringLiteral("05:20 06:35 12:32 15:57 18:30 19:41"));
+
+    // The same day from a date, with no clock at all.
+    PrayerLocation location = calculator.location();
+    const PrayerDay day = PrayerTimeCalculator::computeDay(location, QDate(2024, 3, 11));
+    QStringList texts;
+    for (int time = 0; time < PrayerTimeCount; ++time)
+        texts << day.clockText(PrayerTime(time));
+    QCOMPARE(texts.join(QLatin1Char(' ')), before);
+}
+
+void tst_PrayerTimeCalculator::orderOfTheDay_data()
+{
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("longitude");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QList<int>>("minutes");
+
+    // Minutes from the day's midnight: after-midnight prayers of the evening count on past
+    // 1440, a Fajr before midnight is negative. -1 marks an absent prayer.
+    QTest::newRow("ordinary day") << "24.28N" << "054.22E" << 14400 << "1" << QDate(2024, 3, 11)
+                                  << QList<int>{ 320, 752, 957, 1110, 1181 };
+    QTest::newRow("Ishaa after midnight") << "48.52N" << "002.20E" << 7200 << "3" << QDate(2024, 5, 15)
+                                          << QList<int>{ 216, 828, 1076, 1287, 1441 };
+    QTest::newRow("Maghrib and Ishaa after midnight") << "69.38N" << "019.00E" << 7200 << "1" << QDate(2024, 5, 16)
+                                                      << QList<int>{ 75, 769, 1048, 1451, 1462 };
+    QTest::newRow("midnight sun") << "69.38N" << "019.00E" << 7200 << "1" << QDate(2024, 6, 21)
+                                  << QList<int>{ -1, 766, 1078, -1, -1 };
+}
+
+void tst_PrayerTimeCalculator::orderOfTheDay()
+{
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    QFETCH(int, offset);
+    QFETCH(QString, method);
+    QFETCH(QDate, date);
+    QFETCH(QList<int>, minutes);
+
+    PrayerTimeCalculator calculator;
+    calculator.setPosition(latitude, longitude);
+    calculator.setZoneOffsetSeconds(offset);
+    calculator.setMethod(PrayerTimeCalculator::methodName(method));
+    calculator.computeForDate(date);
+    const PrayerDay day = calculator.day();
+    QCOMPARE(day.date, date);
+    QList<int> actual;
+    for (PrayerTime prayer : fivePrayers)
+        actual << (day.has(prayer) ? day.dayMinutes[prayer] : -1);
+    QCOMPARE(actual, minutes);
 }
 
 void tst_PrayerTimeCalculator::toHourMinute_data()

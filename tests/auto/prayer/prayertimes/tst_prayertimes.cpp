@@ -61,10 +61,10 @@ void tst_PrayerTimes::initTestCase()
 
 void tst_PrayerTimes::batch()
 {
-    // Abu Dhabi on 11 March 2024 (league), and 65 N in June (Umm al-Qurah, high-latitude
-    // rules); expected times as computed independently for the calculator's own test.
+    // Abu Dhabi on 11 March 2024 (league), 65 N in June (Umm al-Qurah, high-latitude rules)
+    // and Tromso under the midnight sun (Dhuhr at the transit); expected times as computed
+    // independently for the calculator's own test.
     const QByteArray input = "24.28N\t054.22E\t14400\t1\t1710144000\n"
-                             "\n"
                              "65.00N\t025.00E\t7200\t5\t1718964000\n"
                              "69.38N\t019.00E\t7200\t\t1718964000\n";
     const Result result = run({ QStringLiteral("--batch") }, input);
@@ -72,7 +72,7 @@ void tst_PrayerTimes::batch()
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QStringLiteral("05:20\t06:35\t12:32\t15:57\t18:30\t19:41\n"
                                         "01:04\t01:21\t12:22\t17:18\t23:23\t00:53\n"
-                                        "--:--\t--:--\t--:--\t--:--\t--:--\t--:--\n"));
+                                        "--:--\t--:--\t12:46\t17:58\t--:--\t--:--\n"));
 }
 
 void tst_PrayerTimes::byCityInstallsTheImage()
@@ -130,6 +130,15 @@ void tst_PrayerTimes::badInput_data()
                                                    "24.28N\t054.22E\t14400\t1\t1710144000\n")
                                      << 2 << "error\nerror\nerror\n05:20\t06:35\t12:32\t15:57\t18:30\t19:41\n"
                                      << "line 3: bad Unix time";
+    // Blank lines too: output and input must stay line for line.
+    QTest::newRow("blank batch lines") << QStringList{ "--batch" }
+                                       << QByteArray("\n\t\t\n24.28N\t054.22E\t14400\t1\t1710144000\n \n")
+                                       << 2 << "error\nerror\n05:20\t06:35\t12:32\t15:57\t18:30\t19:41\nerror\n"
+                                       << "line 2: empty line";
+    // No ISO date after 9999-12-31: the list ends with a message instead of empty dates.
+    QTest::newRow("events past the last date") << QStringList{ "--events", "9999-12-01", "--count", "5" }
+                                               << QByteArray() << 3 << "9999-12-11 Mawlid an Nabi\n"
+                                               << "no further event";
 }
 
 void tst_PrayerTimes::badInput()
