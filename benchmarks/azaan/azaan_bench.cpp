@@ -7,7 +7,9 @@
 #include <zsystemclock.h>
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -15,6 +17,7 @@
 
 #include <dlfcn.h>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -58,6 +61,35 @@ void settle()
 {
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
+}
+
+// Every file under the device root with what changes when it is written (replaced files get
+// a new inode).
+QHash<QString, QByteArray> fileStamps(const QString &root)
+{
+    QHash<QString, QByteArray> stamps;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        struct stat info;
+        if (stat(QFile::encodeName(path).constData(), &info) != 0)
+            continue;
+        stamps.insert(path, QByteArray::number(qulonglong(info.st_ino)) + ':'
+                                    + QByteArray::number(qlonglong(info.st_mtim.tv_sec)) + '.'
+                                    + QByteArray::number(qlonglong(info.st_mtim.tv_nsec)) + ':'
+                                    + QByteArray::number(qlonglong(info.st_size)));
+    }
+    return stamps;
+}
+
+int changedFiles(const QHash<QString, QByteArray> &before, const QHash<QString, QByteArray> &after)
+{
+    int changed = 0;
+    for (auto it = after.constBegin(); it != after.constEnd(); ++it) {
+        if (before.value(it.key()) != it.value())
+            ++changed;
+    }
+    return changed;
 }
 
 void report(const char *name, int iterations, const std::function<void()> &operation)
@@ -123,6 +155,21 @@ int main(int argc, char **argv)
         QMetaObject::invokeMethod(object, "slotUpdatePerMin");
     });
     report("paint of the view (repaint)", 2000, [container] { container->repaint(); });
+
+    // An idle minute changes nothing, so it should write nothing: ticks within one hour.
+    const int ticks = 20;
+    int written = 0;
+    for (int i = 0; i < ticks; ++i) {
+        ZSystemClock::setFixed(QDateTime(QDate(2024, 3, 11), QTime(13, 20 + i, 0)));
+        const QHash<QString, QByteArray> before = fileStamps(root.path());
+        QMetaObject::invokeMethod(object, "slotUpdatePerMin");
+        settle();
+        written += changedFiles(before, fileStamps(root.path()));
+    }
+    QTextStream(stdout) << QStringLiteral("%1 %2 files/tick (%3 ticks)\n")
+                                   .arg(QStringLiteral("files written per idle minute tick"), -36)
+                                   .arg(double(written) / ticks, 10, 'f', 2)
+                                   .arg(ticks);
 
     QTextStream(stdout) << QStringLiteral("resident memory, bare host            %1 KiB\n").arg(bareKiB)
                         << QStringLiteral("resident memory, Azaan active         %1 KiB (+%2 KiB)\n")

@@ -27,8 +27,13 @@ public:
     // block; 2 when the registry could not be written.
     static int addAlarm(const QUuid &appId, const QDateTime &time, int index, int type,
                         const QByteArray &data, const QUuid &secondId);
-    // Withdraws every alarm of the application; 0 also when it had none.
+    // Withdraws every alarm of the application; 0 also when it had none. In a program with an
+    // application object the withdrawal is written at the end of the event-loop pass (or by
+    // flush, alarms or the program's end), so that withdrawing an alarm and registering the
+    // same one again writes nothing.
     static int removeAlarm(const QUuid &appId);
+    // Writes the withdrawals still waiting; 2 when the registry could not be written.
+    static int flush();
     // All registered alarms in local time, ordered by time (equal times in registration order).
     static QList<AM_Alarm> alarms();
 };

@@ -2,6 +2,10 @@
 #include "setup_set_manager.h"
 #include "zlog.h"
 
+#include <QCoreApplication>
+#include <QSet>
+#include <QTimer>
+
 #include <algorithm>
 
 namespace {
@@ -36,7 +40,92 @@ QUuid readUuid(const SETUP_SET_Manager &file, const QString &group, const QStrin
     return QUuid::fromString(QStringView(text).trimmed());
 }
 
+// Removals wait for the end of the event-loop pass: an application that withdraws its alarm
+// and registers the same one again (every minute, say) then writes nothing at all.
+QSet<QUuid> &pendingRemovals()
+{
+    static QSet<QUuid> removals;
+    return removals;
+}
+
+bool flushScheduled = false;
+
+void flushAtExit()
+{
+    AM_AlarmServer::flush();
+}
+
+void scheduleFlush()
+{
+    if (flushScheduled)
+        return;
+    flushScheduled = true;
+    static bool exitHookAdded = false;
+    if (!exitHookAdded) {
+        exitHookAdded = true;
+        qAddPostRoutine(flushAtExit);
+    }
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { AM_AlarmServer::flush(); });
+}
+
+// Drops every group of the application from the file; true when there was one.
+bool removeGroups(SETUP_SET_Manager &file, const QUuid &appId)
+{
+    bool changed = false;
+    for (const QString &group : alarmGroups(file)) {
+        if (readUuid(file, group, keyAppId) != appId)
+            continue;
+        for (const QString &key : file.keys(group))
+            file.removeSettingInfo(group, key);
+        changed = true;
+    }
+    return changed;
+}
+
+// Whether the file holds exactly this one alarm for the application.
+bool holdsOnly(const SETUP_SET_Manager &file, const QUuid &appId, const QString &time, int index, int type,
+               const QString &data, const QUuid &secondId)
+{
+    int found = 0;
+    bool same = false;
+    for (const QString &group : alarmGroups(file)) {
+        if (readUuid(file, group, keyAppId) != appId)
+            continue;
+        ++found;
+        QString storedTime;
+        QString storedData;
+        int storedIndex = 0;
+        int storedType = 0;
+        file.getSettingInfo(group, keyTime, storedTime, QString());
+        file.getSettingInfo(group, keyIndex, storedIndex, 0);
+        file.getSettingInfo(group, keyType, storedType, 0);
+        file.getSettingInfo(group, keyData, storedData, QString());
+        same = storedTime == time && storedIndex == index && storedType == type && storedData == data
+                && readUuid(file, group, keySecondId) == secondId;
+    }
+    return found == 1 && same;
+}
+
 } // namespace
+
+int AM_AlarmServer::flush()
+{
+    flushScheduled = false;
+    const QSet<QUuid> removals = pendingRemovals();
+    pendingRemovals().clear();
+    if (removals.isEmpty())
+        return 0;
+    SETUP_SET_Manager file(QString::fromLatin1(alarmFile));
+    bool changed = false;
+    for (const QUuid &appId : removals)
+        changed = removeGroups(file, appId) || changed;
+    if (!changed)
+        return 0;
+    if (file.commit())
+        return 0;
+    qCWarning(zlog("platform")) << "alarm registry not written: withdrawn alarms stay";
+    return 2;
+}
 
 int AM_AlarmServer::addAlarm(const QUuid &appId, const QDateTime &time, int index, int type,
                              const QByteArray &data, const QUuid &secondId)
@@ -46,13 +135,21 @@ int AM_AlarmServer::addAlarm(const QUuid &appId, const QDateTime &time, int inde
         return 1;
     }
     SETUP_SET_Manager file(QString::fromLatin1(alarmFile));
+    const QString timeText = time.toUTC().toString(Qt::ISODateWithMs);
+    const QString dataText = QString::fromLatin1(data.toBase64());
+    if (pendingRemovals().remove(appId)) {
+        // Withdrawn and registered again: the registry already says so.
+        if (holdsOnly(file, appId, timeText, index, type, dataText, secondId))
+            return 0;
+        removeGroups(file, appId);
+    }
     // A group of its own per alarm: concurrent writers merge instead of overwriting each other.
     const QString group = QLatin1String(groupPrefix) + QUuid::createUuid().toString(QUuid::WithoutBraces);
     file.setSettingInfo(group, keyAppId, appId.toString(QUuid::WithoutBraces));
-    file.setSettingInfo(group, keyTime, time.toUTC().toString(Qt::ISODateWithMs));
+    file.setSettingInfo(group, keyTime, timeText);
     file.setSettingInfo(group, keyIndex, index);
     file.setSettingInfo(group, keyType, type);
-    file.setSettingInfo(group, keyData, QString::fromLatin1(data.toBase64()));
+    file.setSettingInfo(group, keyData, dataText);
     file.setSettingInfo(group, keySecondId, secondId.toString(QUuid::WithoutBraces));
     return file.commit() ? 0 : 2;
 }
@@ -61,22 +158,20 @@ int AM_AlarmServer::removeAlarm(const QUuid &appId)
 {
     if (appId.isNull())
         return 1;
-    SETUP_SET_Manager file(QString::fromLatin1(alarmFile));
-    bool changed = false;
-    for (const QString &group : alarmGroups(file)) {
-        if (readUuid(file, group, keyAppId) != appId)
-            continue;
-        for (const QString &key : file.keys(group))
-            file.removeSettingInfo(group, key);
-        changed = true;
+    if (QCoreApplication::instance()) {
+        pendingRemovals().insert(appId);
+        scheduleFlush();
+        return 0;
     }
-    if (!changed)
+    SETUP_SET_Manager file(QString::fromLatin1(alarmFile));
+    if (!removeGroups(file, appId))
         return 0;
     return file.commit() ? 0 : 2;
 }
 
 QList<AM_Alarm> AM_AlarmServer::alarms()
 {
+    flush();
     QList<AM_Alarm> result;
     const SETUP_SET_Manager file(QString::fromLatin1(alarmFile), true);
     for (const QString &group : alarmGroups(file)) {

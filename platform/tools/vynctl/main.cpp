@@ -221,7 +221,7 @@ int alarms(const QStringList &args, const QCommandLineParser &parser)
         return result == 0 ? 0 : 1;
     }
     if (sub == QLatin1String("remove") && args.size() == 3)
-        return AM_AlarmServer::removeAlarm(appId) == 0 ? 0 : 1;
+        return AM_AlarmServer::removeAlarm(appId) == 0 && AM_AlarmServer::flush() == 0 ? 0 : 1;
     return usage(help);
 }
 

@@ -25,6 +25,7 @@ private slots:
     void cleanup() { m_device.reset(); }
 
     void addListAndRemove();
+    void sameAlarmAgainWritesNothing();
     void refusesBadAlarms_data();
     void refusesBadAlarms();
     void damagedRecordsAreSkipped();
@@ -65,6 +66,35 @@ void tst_AM_AlarmServer::addListAndRemove()
     // Nothing left to withdraw is not an error.
     QCOMPARE(AM_AlarmServer::removeAlarm(prayerApp), 0);
     QCOMPARE(AM_AlarmServer::alarms().size(), 1);
+}
+
+void tst_AM_AlarmServer::sameAlarmAgainWritesNothing()
+{
+    const QString path = m_device->hostPath(QString::fromLatin1(alarmFile));
+    QCOMPARE(AM_AlarmServer::addAlarm(prayerApp, at("2024-06-01T15:20:00"), 3, 8, QByteArray(), secondId), 0);
+    const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+    // Withdrawn and registered again in one pass: the file is not touched (a rewrite would give
+    // the alarm a new group name).
+    QCOMPARE(AM_AlarmServer::removeAlarm(prayerApp), 0);
+    QCOMPARE(AM_AlarmServer::addAlarm(prayerApp, at("2024-06-01T15:20:00"), 3, 8, QByteArray(), secondId), 0);
+    QCoreApplication::processEvents();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+
+    // A different alarm replaces the old one in one write.
+    QCOMPARE(AM_AlarmServer::removeAlarm(prayerApp), 0);
+    QCOMPARE(AM_AlarmServer::addAlarm(prayerApp, at("2024-06-01T18:30:00"), 4, 8, QByteArray(), secondId), 0);
+    QList<AM_Alarm> alarms = AM_AlarmServer::alarms();
+    QCOMPARE(alarms.size(), 1);
+    QCOMPARE(alarms.first().index, 4);
+
+    // A withdrawal alone reaches the file at the end of the event-loop pass.
+    QCOMPARE(AM_AlarmServer::removeAlarm(prayerApp), 0);
+    QCoreApplication::processEvents();
+    const SETUP_SET_Manager reader(QString::fromLatin1(alarmFile), true);
+    QVERIFY(!reader.groups().join(QLatin1Char(' ')).contains(QLatin1String("Alarm-")));
 }
 
 void tst_AM_AlarmServer::refusesBadAlarms_data()
