@@ -22,6 +22,13 @@ const PrayerMethod &PrayerMethods::fromStoredText(const QString &storedNumber)
     return byNumber(ok ? number : 0);
 }
 
+const PrayerMethod &PrayerMethods::fromStoredText(QByteArrayView storedNumber)
+{
+    bool ok = false;
+    const int number = storedNumber.toInt(&ok, 10);
+    return byNumber(ok ? number : 0);
+}
+
 const PrayerMethod *PrayerMethods::byName(const QString &name)
 {
     for (const PrayerMethod &method : table) {

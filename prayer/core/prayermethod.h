@@ -1,6 +1,7 @@
 #ifndef PRAYERMETHOD_H
 #define PRAYERMETHOD_H
 
+#include <QByteArrayView>
 #include <QString>
 
 // A calculation method: the sun altitudes that define Fajr and Ishaa. An Ishaa angle of exactly
@@ -23,6 +24,7 @@ const int count = 5;
 const PrayerMethod &byNumber(int number);
 // The stored text read strictly as a decimal number; anything else gives the first method.
 const PrayerMethod &fromStoredText(const QString &storedNumber);
+const PrayerMethod &fromStoredText(QByteArrayView storedNumber);
 // Exact, case-sensitive name; null for an unknown one.
 const PrayerMethod *byName(const QString &name);
 

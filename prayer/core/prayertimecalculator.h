@@ -3,6 +3,7 @@
 
 #include "prayerday.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 // Where and how to compute: a position, the zone offset of the local day and the method's
@@ -43,6 +44,7 @@ public:
     void setLongitude(const QString &degrees, const QString &minutes, const QString &hemisphere);
     // Position texts as in the city table ("24.28N", "054.22E"); empty texts mean 0.
     void setPosition(const QString &latitudeText, const QString &longitudeText);
+    void setPosition(QByteArrayView latitudeText, QByteArrayView longitudeText);
     void setZoneOffsetSeconds(double seconds);
 
     // False when the day has no such time (the sun never reaches the angle, never rises or
@@ -120,6 +122,8 @@ private:
 
     // Fixed once per computation, so no result mixes two days.
     double dayStart = 0.0;
+    double sinLatitude = 0.0;
+    double cosLatitude = 1.0;
     double midnightAltitude = 0.0;
     // Hours -2, -1, 25 and 26, sampled only when a search needs the window beyond the day.
     double extraAltitudes[4] = {};
