@@ -11,12 +11,88 @@
 
 struct WORLDCLOCK_Service::Private
 {
+    // The data file as read; the full index is built only when a whole list is asked for, so a
+    // program that needs one city does not parse a thousand.
+    QByteArray data;
+    bool indexed = false;
     QStringList names;
     QHash<QString, WORLDCLOCK_CityInfo> cities;
+
+    static bool parseLine(QByteArrayView line, WORLDCLOCK_CityInfo &city);
+    void buildIndex();
+    bool find(const QString &name, WORLDCLOCK_CityInfo &city);
 };
 
 namespace {
 WORLDCLOCK_Service *theService = nullptr;
+}
+
+bool WORLDCLOCK_Service::Private::parseLine(QByteArrayView line, WORLDCLOCK_CityInfo &city)
+{
+    line = line.trimmed();
+    if (line.isEmpty() || line.startsWith('#'))
+        return false;
+    QByteArrayView fields[4];
+    int count = 0;
+    qsizetype start = 0;
+    while (count < 4) {
+        const qsizetype tab = line.indexOf('\t', start);
+        fields[count++] = line.sliced(start, (tab < 0 ? line.size() : tab) - start);
+        if (tab < 0)
+            break;
+        start = tab + 1;
+    }
+    if (count < 4 || fields[0].isEmpty())
+        return false;
+    city.name = QString::fromUtf8(fields[0]);
+    city.zoneId = QString::fromUtf8(fields[1]);
+    city.latitude = fields[2].toDouble();
+    city.longitude = fields[3].toDouble();
+    return true;
+}
+
+void WORLDCLOCK_Service::Private::buildIndex()
+{
+    if (indexed)
+        return;
+    indexed = true;
+    const QByteArrayView all(data);
+    qsizetype start = 0;
+    while (start < all.size()) {
+        qsizetype end = all.indexOf('\n', start);
+        if (end < 0)
+            end = all.size();
+        WORLDCLOCK_CityInfo city;
+        if (parseLine(all.sliced(start, end - start), city) && !cities.contains(city.name)) {
+            names.append(city.name);
+            cities.insert(city.name, city);
+        }
+        start = end + 1;
+    }
+}
+
+bool WORLDCLOCK_Service::Private::find(const QString &name, WORLDCLOCK_CityInfo &city)
+{
+    if (indexed) {
+        const auto it = cities.constFind(name);
+        if (it == cities.constEnd())
+            return false;
+        city = *it;
+        return true;
+    }
+    // The first line whose name field is the name, as the index would have it.
+    const QByteArray key = name.toUtf8() + '\t';
+    qsizetype from = 0;
+    while ((from = data.indexOf(key, from)) >= 0) {
+        if (from == 0 || data.at(from - 1) == '\n') {
+            const qsizetype end = data.indexOf('\n', from);
+            if (parseLine(QByteArrayView(data).sliced(from, (end < 0 ? data.size() : end) - from), city)
+                && city.name == name)
+                return true;
+        }
+        from += key.size();
+    }
+    return false;
 }
 
 WORLDCLOCK_Service::WORLDCLOCK_Service()
@@ -27,21 +103,7 @@ WORLDCLOCK_Service::WORLDCLOCK_Service()
         qCWarning(zlog("platform")) << "world-city data missing:" << file.fileName();
         return;
     }
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.size() < 4 || fields.at(0).isEmpty() || d->cities.contains(fields.at(0)))
-            continue;
-        WORLDCLOCK_CityInfo city;
-        city.name = fields.at(0);
-        city.zoneId = fields.at(1);
-        city.latitude = fields.at(2).toDouble();
-        city.longitude = fields.at(3).toDouble();
-        d->names.append(city.name);
-        d->cities.insert(city.name, city);
-    }
+    d->data = file.readAll();
 }
 
 WORLDCLOCK_Service::~WORLDCLOCK_Service() = default;
@@ -61,19 +123,20 @@ void WORLDCLOCK_Service::dispose()
 
 QStringList WORLDCLOCK_Service::getAllCityNames() const
 {
+    d->buildIndex();
     return d->names;
 }
 
 bool WORLDCLOCK_Service::getCityInfo(const QString &cityName, WORLDCLOCK_CityInfo &info) const
 {
-    const auto it = d->cities.constFind(cityName);
-    if (it == d->cities.constEnd())
+    WORLDCLOCK_CityInfo city;
+    if (!d->find(cityName, city))
         return false;
-    const QTimeZone zone(it->zoneId.toUtf8());
+    const QTimeZone zone(city.zoneId.toUtf8());
     if (!zone.isValid())
         return false;
     const int offset = zone.offsetFromUtc(ZSystemClock::currentDateTimeUtc());
-    info = *it;
+    info = city;
     // Each part carries the sign, so hours*3600 + minutes*60 + seconds is the offset.
     info.gmtHours = offset / 3600;
     info.gmtMinutes = (offset % 3600) / 60;
