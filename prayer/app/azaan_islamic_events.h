@@ -1,10 +1,9 @@
 #ifndef AZAAN_ISLAMIC_EVENTS_H
 #define AZAAN_ISLAMIC_EVENTS_H
 
-#include <zkbmainwidget.h>
+#include "detailscreen.h"
 
-class QVBoxLayout;
-class ZDetailView;
+#include <zkbmainwidget.h>
 
 // The Islamic Calendar screen: the seven Islamic events that follow today, with their dates.
 class Azaan_Islamic_Events : public ZKbMainWidget
@@ -18,10 +17,7 @@ public slots:
     void slotBack();
 
 private:
-    void fillRows();
-
-    QVBoxLayout *m_layout = nullptr;
-    ZDetailView *m_detailView = nullptr;
+    DetailScreen m_frame;
 };
 
 #endif

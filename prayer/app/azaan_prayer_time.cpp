@@ -1,33 +1,35 @@
 #include "azaan_prayer_time.h"
 
 #include <prayertimecalculator.h>
-
-#include "detailscreen.h"
-
 #include <util_datetime.h>
-#include <zdetailitem.h>
-#include <zdetailview.h>
 #include <zresource.h>
 
 #include <QCoreApplication>
 #include <QTime>
-#include <QVBoxLayout>
 
 namespace {
-
-const int detailViewSkinClass = 73;
 const char noTime[] = "--:--";
-
-} // namespace
+}
 
 Azaan_Prayer_Time::Azaan_Prayer_Time(QWidget *parent, const char *name)
     : ZKbMainWidget(parent, name)
 {
-    setAppTitle(RES_TEXT("TXT_RID_HEADER_PRAYER_TIMES", "Prayer Times"));
+    m_frame.begin(this, RES_TEXT("TXT_RID_HEADER_PRAYER_TIMES", "Prayer Times"));
 
-    m_layout = DetailScreen::prepareContent(this);
-    fillRows();
-    DetailScreen::finish(this, m_layout, m_detailView, RES_TEXT("TXT_RID_SOFTKEY_BACK", "Back"));
+    PrayerTimeCalculator calculator;
+    calculator.loadSettings();
+    const PrayerDay day = calculator.day();
+    const QString titles[5] = {
+        RES_TEXT("TXT_RID_LIST_A_FAJR", "Fajr"),       RES_TEXT("TXT_RID_LIST_A_DHOHR", "Dhuhr"),
+        RES_TEXT("TXT_RID_LIST_A_ASR", "Asr"),         RES_TEXT("TXT_RID_LIST_A_MAGHREB", "Maghrib"),
+        RES_TEXT("TXT_RID_LIST_A_ESHAA", "Ishaa"),
+    };
+    // Each row its own time: a prayer with no time shows "--:--", never the row before's.
+    for (int prayer = 0; prayer < 5; ++prayer) {
+        const std::optional<HourMinute> &time = day.times[fivePrayers[prayer]];
+        m_frame.addRow(titles[prayer], timeText(time.has_value(), time ? time->hour : 0, time ? time->minute : 0));
+    }
+    m_frame.finish(RES_TEXT("TXT_RID_SOFTKEY_BACK", "Back"));
 }
 
 Azaan_Prayer_Time::~Azaan_Prayer_Time() = default;
@@ -43,37 +45,6 @@ QString Azaan_Prayer_Time::timeText(bool found, int hour, int minute)
     if (colon >= 0)
         text.remove(colon, 3);
     return text;
-}
-
-void Azaan_Prayer_Time::fillRows()
-{
-    m_detailView = new ZDetailView(this, detailViewSkinClass);
-
-    PrayerTimeCalculator calculator;
-    calculator.loadSettings();
-
-    struct Row
-    {
-        QString title;
-        bool (PrayerTimeCalculator::*getter)(HourMinute &);
-    };
-    const Row rows[] = {
-        { RES_TEXT("TXT_RID_LIST_A_FAJR", "Fajr"), &PrayerTimeCalculator::getFajr },
-        { RES_TEXT("TXT_RID_LIST_A_DHOHR", "Dhuhr"), &PrayerTimeCalculator::getDhuhr },
-        { RES_TEXT("TXT_RID_LIST_A_ASR", "Asr"), &PrayerTimeCalculator::getAsr },
-        { RES_TEXT("TXT_RID_LIST_A_MAGHREB", "Maghrib"), &PrayerTimeCalculator::getMaghrib },
-        { RES_TEXT("TXT_RID_LIST_A_ESHAA", "Ishaa"), &PrayerTimeCalculator::getIshaa },
-    };
-    for (const Row &row : rows) {
-        auto *item = new ZDetailItem(ZDetailItem::TitleAndText, m_detailView);
-        item->setTitle(row.title);
-        // A pair of its own for every row: a getter that finds no time must not show the
-        // time of the row before.
-        HourMinute time;
-        const bool found = (calculator.*row.getter)(time);
-        item->appendTextRow(QStringLiteral("%1").arg(timeText(found, time.hour, time.minute)));
-        m_detailView->addItem(item);
-    }
 }
 
 void Azaan_Prayer_Time::slotBack()

@@ -1,10 +1,9 @@
 #ifndef AZAAN_PRAYER_TIME_H
 #define AZAAN_PRAYER_TIME_H
 
-#include <zkbmainwidget.h>
+#include "detailscreen.h"
 
-class QVBoxLayout;
-class ZDetailView;
+#include <zkbmainwidget.h>
 
 // The Prayer Times screen: today's five prayer times for the configured city and method,
 // computed once when the screen is built.
@@ -22,10 +21,7 @@ public slots:
     void slotBack();
 
 private:
-    void fillRows();
-
-    QVBoxLayout *m_layout = nullptr;
-    ZDetailView *m_detailView = nullptr;
+    DetailScreen m_frame;
 };
 
 #endif

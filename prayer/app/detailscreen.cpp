@@ -1,5 +1,6 @@
 #include "detailscreen.h"
 
+#include <zdetailitem.h>
 #include <zdetailview.h>
 #include <zkbmainwidget.h>
 #include <zscrollpanel.h>
@@ -7,23 +8,37 @@
 
 #include <QVBoxLayout>
 
-QVBoxLayout *DetailScreen::prepareContent(ZKbMainWidget *screen)
-{
-    ZScrollPanel *panel = screen->getContentWidget(true);
-    panel->enableClipper(false);
-    auto *layout = new QVBoxLayout(panel->viewport());
-    layout->setContentsMargins(0, 0, 0, 0);
-    return layout;
+namespace {
+const int detailViewSkinClass = 73;
 }
 
-void DetailScreen::finish(ZKbMainWidget *screen, QVBoxLayout *layout, ZDetailView *view, const QString &backText)
+void DetailScreen::begin(ZKbMainWidget *screen, const QString &title)
 {
-    layout->addWidget(view);
-    layout->addStretch(1);
-    screen->setContentWidget(view);
+    m_screen = screen;
+    screen->setAppTitle(title);
+    ZScrollPanel *panel = screen->getContentWidget(true);
+    panel->enableClipper(false);
+    m_layout = new QVBoxLayout(panel->viewport());
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_detailView = new ZDetailView(screen, detailViewSkinClass);
+}
 
-    auto *softKey = new ZSoftKey("CST_2A", screen);
+void DetailScreen::addRow(const QString &title, const QString &text)
+{
+    auto *item = new ZDetailItem(ZDetailItem::TitleAndText, m_detailView);
+    item->setTitle(title);
+    item->appendTextRow(text);
+    m_detailView->addItem(item);
+}
+
+void DetailScreen::finish(const QString &backText)
+{
+    m_layout->addWidget(m_detailView);
+    m_layout->addStretch(1);
+    m_screen->setContentWidget(m_detailView);
+
+    auto *softKey = new ZSoftKey("CST_2A", m_screen);
     softKey->setText(ZSoftKey::Right, backText);
-    softKey->setClickedSlot(ZSoftKey::Right, screen, SLOT(slotBack()));
-    screen->setSoftKey(softKey);
+    softKey->setClickedSlot(ZSoftKey::Right, m_screen, SLOT(slotBack()));
+    m_screen->setSoftKey(softKey);
 }
