@@ -13,8 +13,8 @@ CityTable::CityTable()
 void CityTable::parseLine(const QString &line)
 {
     QString rest = line;
-    QString *const fields[] = { &name, &gmtOffsetText, &column3Text, &column4Text, &column5Text,
-                                &latitudeText };
+    QString *const fields[] = { &record.name, &record.gmtOffsetText, &record.countryCode, &record.zoneId,
+                                &record.population, &record.latitudeText };
     int counter = 1;
     for (;;) {
         const int comma = rest.indexOf(QLatin1Char(','));
@@ -28,29 +28,38 @@ void CityTable::parseLine(const QString &line)
         rest = rest.mid(next);
         ++counter;
     }
-    longitudeText = rest;
+    record.longitudeText = rest;
 }
 
 bool CityTable::lookUp(const QString &cityName, QString &latitude, QString &longitude)
 {
     latitude = QString();
     longitude = QString();
+    CityRecord found;
+    if (!lookUp(cityName, found))
+        return false;
+    latitude = found.latitudeText;
+    longitude = found.longitudeText;
+    return true;
+}
+
+bool CityTable::lookUp(const QString &cityName, CityRecord &found)
+{
     if (!m_file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     QTextStream stream(&m_file);
-    bool found = false;
+    bool matched = false;
     QString line;
     while (stream.readLineInto(&line)) {
         const int comma = line.indexOf(QLatin1Char(','));
-        name = comma < 0 ? line : line.left(comma);
-        if (name == cityName) {
+        record.name = comma < 0 ? line : line.left(comma);
+        if (record.name == cityName) {
             parseLine(line);
-            latitude = latitudeText;
-            longitude = longitudeText;
-            found = true;
+            found = record;
+            matched = true;
             break;
         }
     }
     m_file.close();
-    return found;
+    return matched;
 }

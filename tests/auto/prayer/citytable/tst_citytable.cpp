@@ -89,8 +89,9 @@ void tst_CityTable::parseLine()
     QFETCH(QStringList, fields);
     CityTable table;
     table.parseLine(line);
-    const QStringList parsed = { table.name, table.gmtOffsetText, table.column3Text, table.column4Text,
-                                 table.column5Text, table.latitudeText, table.longitudeText };
+    const CityRecord &record = table.record;
+    const QStringList parsed = { record.name, record.gmtOffsetText, record.countryCode, record.zoneId,
+                                 record.population, record.latitudeText, record.longitudeText };
     QCOMPARE(parsed, fields);
 }
 
