@@ -59,12 +59,7 @@ QString AzaanRowModel::prayerName(int prayer)
 
 QString AzaanRowModel::prayerTimeText(const HourMinute &time)
 {
-    // The seconds go; a suffix such as the AM/PM marker stays.
-    QString text = UTIL_DateTime::timeToString(QTime(time.hour, time.minute, 0), 1);
-    const int colon = text.lastIndexOf(QLatin1Char(':'));
-    if (colon >= 0)
-        text.remove(colon, 3);
-    return QLatin1Char(' ') + text;
+    return QLatin1Char(' ') + PrayerDay::userClockText(time);
 }
 
 QString AzaanRowModel::prayerText(const PrayerTimeline &timeline, int nowMinutes)

@@ -1,7 +1,6 @@
 #include "azaan_prayer_time.h"
 
 #include <prayertimecalculator.h>
-#include <util_datetime.h>
 #include <zresource.h>
 
 #include <QCoreApplication>
@@ -39,12 +38,10 @@ QString Azaan_Prayer_Time::timeText(bool found, int hour, int minute)
     const QTime time(hour, minute, 0);
     if (!found || !time.isValid())
         return QString::fromLatin1(noTime);
-    QString text = UTIL_DateTime::timeToString(time, 1);
-    // Drop the seconds; an AM/PM marker after them stays.
-    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
-    if (colon >= 0)
-        text.remove(colon, 3);
-    return text;
+    HourMinute clock;
+    clock.hour = hour;
+    clock.minute = minute;
+    return PrayerDay::userClockText(clock);
 }
 
 void Azaan_Prayer_Time::slotBack()

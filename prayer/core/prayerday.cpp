@@ -1,5 +1,9 @@
 #include "prayerday.h"
 
+#include <util_datetime.h>
+
+#include <QTime>
+
 const PrayerTime fivePrayers[5] = { Fajr, Dhuhr, Asr, Maghrib, Ishaa };
 
 namespace {
@@ -22,6 +26,16 @@ QString PrayerDay::clockText(PrayerTime time) const
     return QStringLiteral("%1:%2")
             .arg(times[time]->hour, 2, 10, QLatin1Char('0'))
             .arg(times[time]->minute, 2, 10, QLatin1Char('0'));
+}
+
+QString PrayerDay::userClockText(const HourMinute &time)
+{
+    QString text = UTIL_DateTime::timeToString(QTime(time.hour, time.minute, 0), 1);
+    // The format's last ":" starts the seconds.
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon >= 0)
+        text.remove(colon, 3);
+    return text;
 }
 
 PrayerTimeline::PrayerTimeline(const PrayerDay &yesterday, const PrayerDay &today)

@@ -40,6 +40,9 @@ struct PrayerDay
     bool anyAbsent() const;
     // "HH:MM" per time, "--:--" for an absent one.
     QString clockText(PrayerTime time) const;
+    // A time in the user's 12- or 24-hour format without the seconds; a suffix such as the
+    // AM/PM marker stays.
+    static QString userClockText(const HourMinute &time);
 };
 
 // Today's prayers seen across midnight: a prayer of the previous evening that falls after

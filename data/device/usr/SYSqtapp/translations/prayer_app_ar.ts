@@ -86,4 +86,31 @@
         <translation>م</translation>
     </message>
 </context>
+<context>
+    <name>HSPluginAzaan</name>
+    <message>
+        <source>TXT_RID_LIST_A_FAJR</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>TXT_RID_LIST_A_DHOHR</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>TXT_RID_LIST_A_ASR</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>TXT_RID_LIST_A_MAGHREB</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>TXT_RID_LIST_A_ESHAA</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>TXT_RID_LIST_A_PRAYER_TIME_NOT_FOUND</source>
+        <translation>لا تتوفر مواقيت الصلاة</translation>
+    </message>
+</context>
 </TS>
