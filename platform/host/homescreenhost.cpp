@@ -4,6 +4,7 @@
 
 #include <am_global.h>
 #include <hsplugin.h>
+#include <hspluginlibrary.h>
 #include <qwallpaper.h>
 #include <zglobal.h>
 #include <zheader.h>
@@ -14,12 +15,10 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
-#include <dlfcn.h>
 
 namespace {
 
@@ -35,8 +34,7 @@ struct HostedPlugin
 {
     QString library;
     QString name;
-    void *handle = nullptr;
-    HSDestroyInstanceFunction destroyInstance = nullptr;
+    std::unique_ptr<HSPluginLibrary> handle;
     HSPlugin *plugin = nullptr;
     std::unique_ptr<HSPluginSite> site;
     bool initialized = false;
@@ -141,37 +139,26 @@ void HomeScreenHost::load(const QString &library, const QString &name)
         qCWarning(hostLog()) << "skipping" << library << ": framework name" << name << "is empty or taken";
         return;
     }
-    const QString path = QDir(m_options.pluginDir).filePath(library);
-    void *handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        qCWarning(hostLog()) << "skipping" << library << ":" << dlerror();
-        return;
-    }
-    auto create = reinterpret_cast<HSCreateInstanceFunction>(dlsym(handle, "createInstance"));
-    auto destroy = reinterpret_cast<HSDestroyInstanceFunction>(dlsym(handle, "destroyInstance"));
-    auto activated = reinterpret_cast<HSIsActivatedFunction>(dlsym(handle, "isActivated"));
-    if (!create || !destroy || !activated) {
-        qCWarning(hostLog()) << "skipping" << library << ": the plugin exports are missing";
-        dlclose(handle);
+    auto handle = std::make_unique<HSPluginLibrary>(QDir(m_options.pluginDir).filePath(library));
+    if (!handle->isLoaded()) {
+        qCWarning(hostLog()) << "skipping" << library << ":" << handle->errorString();
         return;
     }
 
     auto entry = std::make_unique<HostedPlugin>();
     entry->library = library;
     entry->name = name;
-    entry->handle = handle;
-    entry->destroyInstance = destroy;
+    entry->handle = std::move(handle);
     entry->site = std::make_unique<HSPluginSite>(this, name);
-    entry->plugin = create(entry->site.get());
+    entry->plugin = entry->handle->createInstance(entry->site.get());
     if (!entry->plugin) {
         qCWarning(hostLog()) << "skipping" << library << ": createInstance gave no plugin";
         entry->site.reset();
-        dlclose(handle);
         return;
     }
     HostedPlugin *hosted = entry.get();
     m_plugins.push_back(std::move(entry));
-    if (activated() != 0)
+    if (hosted->handle->isActivated() != 0)
         showEntry(hosted);
     else
         qCInfo(hostLog()) << name << "is switched off";
@@ -308,7 +295,7 @@ void HomeScreenHost::shutdown()
         }
         HSPlugin *plugin = entry->plugin;
         entry->plugin = nullptr;
-        entry->destroyInstance(plugin);
+        entry->handle->destroyInstance(plugin);
     }
     // Everything the plugins' code may still run (deferred deletions, their widgets in the
     // containers) finishes before the libraries go.
@@ -317,7 +304,7 @@ void HomeScreenHost::shutdown()
         (*it)->site.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (auto it = m_plugins.rbegin(); it != m_plugins.rend(); ++it)
-        dlclose((*it)->handle);
+        (*it)->handle.reset();
     m_plugins.clear();
 }
 
