@@ -437,7 +437,8 @@ void HSPluginAzaan::slotDateTimeFormatChanged(const QCString &message, const QBy
 
 void HSPluginAzaan::readTheme()
 {
-    const IdleLayout layout = HomeScreenTheme::readIdleLayout(HomeScreenTheme::AzaanReader);
+    const IdleLayout layout =
+            HomeScreenTheme::readIdleLayout({ IdleReader::CommonKeys | IdleReader::SpacingH1 | IdleReader::SpacingS1 });
     paddingLeft = layout.paddingLeft;
     paddingRight = layout.paddingRight;
     paddingTop = layout.paddingTop;
