@@ -6,6 +6,7 @@
 #include <hsplugin.h>
 #include <hspluginlibrary.h>
 #include <qwallpaper.h>
+#include <vynchannels.h>
 #include <zglobal.h>
 #include <zheader.h>
 #include <zlog.h>
@@ -47,7 +48,7 @@ struct HostedPlugin
 HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
     : QWidget(parent)
     , m_options(options)
-    , m_frameworkChannel(new QCopChannel("VYN/HSFRAMEWORK", this))
+    , m_frameworkChannel(new QCopChannel(VynChannel::HomeScreenFramework, this))
 {
     if (m_options.configPath.isEmpty())
         m_options.configPath = QString::fromLatin1(HSFrameworkConfig::DefaultPath);
@@ -68,7 +69,7 @@ HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
     auto *launcherChannel = new QCopChannel(AM_Global::getLauncherChannel(), this);
     connect(launcherChannel, &QCopChannel::received, this, [this](const QCString &message) {
         // The plugins redraw their own areas on the same notice.
-        if (message == "showWallPaper")
+        if (message == VynMessage::ShowWallPaper)
             update();
     });
 }
@@ -448,8 +449,8 @@ HostedPlugin *HomeScreenHost::find(const HSPluginSite *site) const
 
 void HomeScreenHost::frameworkMessage(const QCString &message, const QByteArray &data)
 {
-    const bool activate = message == "activePlugIn()";
-    if (!activate && message != "deactivePlugIn()")
+    const bool activate = message == VynMessage::ActivatePlugin;
+    if (!activate && message != VynMessage::DeactivatePlugin)
         return;
     // The payload comes from another program: anything but one readable name is ignored.
     QDataStream stream(data);

@@ -2,6 +2,7 @@
 #include "calendarfile.h"
 #include "calhsascheduler.h"
 #include "setup_set_manager.h"
+#include "vynchannels.h"
 #include "vyndevice.h"
 #include "zlog.h"
 #include "zsystemclock.h"
@@ -85,14 +86,14 @@ CalHsaScheduler::CalHsaScheduler(QObject *parent)
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &CalHsaScheduler::check);
     // A clock change may bring the alarm time forward or back.
-    auto *system = new QCopChannel("VYN/System", this);
+    auto *system = new QCopChannel(VynChannel::System, this);
     connect(system, &QCopChannel::received, this, &CalHsaScheduler::systemMessage);
     m_timer->start(0);
 }
 
 void CalHsaScheduler::systemMessage(const QCString &message, const QByteArray &)
 {
-    if (message == "TimeInfoChanged")
+    if (message == VynMessage::TimeInfoChanged)
         m_timer->start(0);
 }
 
@@ -114,7 +115,7 @@ void CalHsaScheduler::check()
     file.removeSettingInfo(hsaGroup, hsaKey);
     file.commit();
     qCDebug(zlog("platform")) << "calendar: home-screen alarm due" << when;
-    QCopChannel::send(CAL_ENG_Manager::hsaChannel(), "HSAAlarm");
+    QCopChannel::send(CAL_ENG_Manager::hsaChannel(), VynMessage::CalendarAlarm);
     m_timer->start(recheckMs);
 }
 
@@ -127,7 +128,7 @@ QString CAL_ENG_Manager::calendarFile()
 
 const char *CAL_ENG_Manager::hsaChannel()
 {
-    return "VYN_PIM_CAL_HSA_CHANNEL";
+    return VynChannel::CalendarHomeScreen;
 }
 
 int CAL_ENG_Manager::getEvents(const QDateTime &from, const QDateTime &to, QList<CAL_ENG_Event> &events)
@@ -226,6 +227,6 @@ int CAL_ENG_Manager::addEntry(const QString &subject, const QDateTime &start, co
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         return 2;
-    QCopChannel::send(hsaChannel(), "entryChanged");
+    QCopChannel::send(hsaChannel(), VynMessage::CalendarEntryChanged);
     return 0;
 }

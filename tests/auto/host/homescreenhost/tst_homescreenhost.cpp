@@ -4,6 +4,7 @@
 #include <hspluginhost.h>
 #include <hspluginlibrary.h>
 #include <qcopchannel.h>
+#include <vynchannels.h>
 #include <zglobal.h>
 
 #include "screendump.h"
@@ -327,8 +328,8 @@ void tst_HomeScreenHost::followsFrameworkChannel_data()
 
     // TestOne is shown, TestTwo is switched off.
     const QStringList onlyOne { QStringLiteral("TestOne") };
-    const QByteArray activate("activePlugIn()");
-    const QByteArray deactivate("deactivePlugIn()");
+    const QByteArray activate(VynMessage::ActivatePlugin);
+    const QByteArray deactivate(VynMessage::DeactivatePlugin);
     QTest::newRow("deactivate a shown plugin")
             << deactivate << namePayload("TestOne") << QStringList() << QStringList { "TestOne deactivate" };
     QTest::newRow("activate a switched-off plugin")
@@ -358,9 +359,9 @@ void tst_HomeScreenHost::followsFrameworkChannel()
     pluginLog().clear();
 
     // The host hears the message in the same delivery as this listener.
-    QCopChannel listener("VYN/HSFRAMEWORK");
+    QCopChannel listener(VynChannel::HomeScreenFramework);
     QSignalSpy heard(&listener, &QCopChannel::received);
-    QVERIFY(QCopChannel::send("VYN/HSFRAMEWORK", message, payload));
+    QVERIFY(QCopChannel::send(VynChannel::HomeScreenFramework, message, payload));
     QTRY_COMPARE(heard.count(), 1);
 
     QCOMPARE(pluginLog(), withArea(calls, host->offeredArea()));
