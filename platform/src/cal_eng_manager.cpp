@@ -1,5 +1,6 @@
 #include "cal_eng_manager.h"
 #include "calendarfile.h"
+#include "calendarrecurrence.h"
 #include "calhsascheduler.h"
 #include "setup_set_manager.h"
 #include "vynchannels.h"
@@ -149,9 +150,9 @@ int CAL_ENG_Manager::getEvents(const QDateTime &from, const QDateTime &to, QList
     }
     const QList<CalendarFile::Entry> entries = CalendarFile::parse(file.readAll());
     for (const CalendarFile::Entry &entry : entries) {
-        events += CalendarFile::occurrences(entry, from, to,
-                                            CalendarFile::maximumOccurrences - int(events.size()));
-        if (events.size() >= CalendarFile::maximumOccurrences)
+        events += CalendarRecurrence::occurrences(entry, from, to,
+                                                  CalendarRecurrence::maximumOccurrences - int(events.size()));
+        if (events.size() >= CalendarRecurrence::maximumOccurrences)
             break;
     }
     std::stable_sort(events.begin(), events.end(), [](const CAL_ENG_Event &a, const CAL_ENG_Event &b) {
