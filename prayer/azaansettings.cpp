@@ -1,6 +1,7 @@
 #include "azaansettings.h"
 
 #include <setup_set_manager.h>
+#include <vynchannels.h>
 #include <vyndevice.h>
 #include <zmsg.h>
 
@@ -92,7 +93,7 @@ bool AzaanSettings::write(const char *key, const QString &value, bool broadcast)
     if (!m_manager->commit())
         return false;
     if (broadcast) {
-        ZMsg message("/systemsetup/broadcast", "azaansettingschange", false);
+        ZMsg message(VynChannel::SystemSetupBroadcast, VynMessage::AzaanSettingsChanged, false);
         message.send();
     }
     return true;

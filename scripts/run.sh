@@ -17,7 +17,7 @@ Options:
   --root DIR        device root (default: $VYN_DEVICE_ROOT or a per-user folder)
   --tz ZONE         the phone's time zone (default: $TZ, else Asia/Dubai, the default city's)
   --clock SETTING   device clock for this run: 2024-01-01T10:00:00, @UNIXTIME or +/-SECONDS
-  --build-dir DIR   build folder (default: build)
+  --build-dir DIR   build folder (default: build-normal, shared with scripts/test.sh)
   --headless        run headless even when a display is available
   --out DIR         folder for headless output (default: out)
   --no-deps         do not check the Debian packages
@@ -29,7 +29,7 @@ app=home
 root=""
 clock=""
 tz="${TZ:-Asia/Dubai}"
-build_dir=build
+build_dir=build-normal
 headless=0
 out_dir=out
 deps=1
@@ -62,7 +62,8 @@ args+=("${extra[@]+"${extra[@]}"}")
 
 [ "$deps" -eq 1 ] && bash scripts/install-deps.sh
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+source scripts/configure.sh
+vyn_configure "$build_dir" OFF
 cmake --build "$build_dir" --target vyn-device "$target" "${also[@]+"${also[@]}"}"
 bin="$PWD/$build_dir/bin"
 [[ "$build_dir" = /* ]] && bin="$build_dir/bin"

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+source scripts/configure.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -14,7 +15,7 @@ for variant in normal asan; do
     dir=build-$variant
     flag=OFF
     [ "$variant" = asan ] && flag=ON
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYN_SANITIZE=$flag >/dev/null
+    vyn_configure "$dir" $flag
     cmake --build "$dir" -j "$jobs"
     echo "== tests ($variant) =="
     dbus-run-session -- ctest --test-dir "$dir" --output-on-failure -j "$jobs" || status=1

@@ -3,6 +3,7 @@
 #include <azaansettings.h>
 #include <hsplugin.h>
 #include <hspluginhost.h>
+#include <hspluginlibrary.h>
 #include <vyndevice.h>
 #include <zsystemclock.h>
 
@@ -15,7 +16,6 @@
 #include <QTextStream>
 #include <QWidget>
 
-#include <dlfcn.h>
 #include <functional>
 #include <sys/stat.h>
 
@@ -129,19 +129,12 @@ int main(int argc, char **argv)
     settle();
     const long bareKiB = residentKiB();
 
-    const QString path = QStringLiteral(VYN_BENCH_LIB_DIR "/libazaan_plugin.so");
-    void *library = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!library) {
-        QTextStream(stderr) << "azaan_bench: " << dlerror() << "\n";
+    HSPluginLibrary library(QStringLiteral(VYN_BENCH_LIB_DIR "/libazaan_plugin.so"));
+    if (!library.isLoaded()) {
+        QTextStream(stderr) << "azaan_bench: " << library.errorString() << "\n";
         return 1;
     }
-    auto create = reinterpret_cast<HSCreateInstanceFunction>(dlsym(library, "createInstance"));
-    auto destroy = reinterpret_cast<HSDestroyInstanceFunction>(dlsym(library, "destroyInstance"));
-    if (!create || !destroy) {
-        QTextStream(stderr) << "azaan_bench: the plugin exports are missing\n";
-        return 1;
-    }
-    HSPlugin *plugin = create(&site);
+    HSPlugin *plugin = library.createInstance(&site);
     QWidget *container = site.containerWidget();
     container->setGeometry(plugin->geometry(QRect(0, 0, 320, 214)));
     plugin->initialize();
@@ -177,8 +170,6 @@ int main(int argc, char **argv)
                                    .arg(activeKiB - bareKiB);
 
     plugin->deactivate();
-    destroy(plugin);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    dlclose(library);
+    library.destroyInstance(plugin);
     return 0;
 }

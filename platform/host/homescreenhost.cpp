@@ -4,7 +4,9 @@
 
 #include <am_global.h>
 #include <hsplugin.h>
+#include <hspluginlibrary.h>
 #include <qwallpaper.h>
+#include <vynchannels.h>
 #include <zglobal.h>
 #include <zheader.h>
 #include <zlog.h>
@@ -14,12 +16,10 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
-#include <dlfcn.h>
 
 namespace {
 
@@ -35,8 +35,7 @@ struct HostedPlugin
 {
     QString library;
     QString name;
-    void *handle = nullptr;
-    HSDestroyInstanceFunction destroyInstance = nullptr;
+    std::unique_ptr<HSPluginLibrary> handle;
     HSPlugin *plugin = nullptr;
     std::unique_ptr<HSPluginSite> site;
     bool initialized = false;
@@ -49,7 +48,7 @@ struct HostedPlugin
 HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
     : QWidget(parent)
     , m_options(options)
-    , m_frameworkChannel(new QCopChannel("VYN/HSFRAMEWORK", this))
+    , m_frameworkChannel(new QCopChannel(VynChannel::HomeScreenFramework, this))
 {
     if (m_options.configPath.isEmpty())
         m_options.configPath = QString::fromLatin1(HSFrameworkConfig::DefaultPath);
@@ -70,7 +69,7 @@ HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
     auto *launcherChannel = new QCopChannel(AM_Global::getLauncherChannel(), this);
     connect(launcherChannel, &QCopChannel::received, this, [this](const QCString &message) {
         // The plugins redraw their own areas on the same notice.
-        if (message == "showWallPaper")
+        if (message == VynMessage::ShowWallPaper)
             update();
     });
 }
@@ -141,37 +140,26 @@ void HomeScreenHost::load(const QString &library, const QString &name)
         qCWarning(hostLog()) << "skipping" << library << ": framework name" << name << "is empty or taken";
         return;
     }
-    const QString path = QDir(m_options.pluginDir).filePath(library);
-    void *handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        qCWarning(hostLog()) << "skipping" << library << ":" << dlerror();
-        return;
-    }
-    auto create = reinterpret_cast<HSCreateInstanceFunction>(dlsym(handle, "createInstance"));
-    auto destroy = reinterpret_cast<HSDestroyInstanceFunction>(dlsym(handle, "destroyInstance"));
-    auto activated = reinterpret_cast<HSIsActivatedFunction>(dlsym(handle, "isActivated"));
-    if (!create || !destroy || !activated) {
-        qCWarning(hostLog()) << "skipping" << library << ": the plugin exports are missing";
-        dlclose(handle);
+    auto handle = std::make_unique<HSPluginLibrary>(QDir(m_options.pluginDir).filePath(library));
+    if (!handle->isLoaded()) {
+        qCWarning(hostLog()) << "skipping" << library << ":" << handle->errorString();
         return;
     }
 
     auto entry = std::make_unique<HostedPlugin>();
     entry->library = library;
     entry->name = name;
-    entry->handle = handle;
-    entry->destroyInstance = destroy;
+    entry->handle = std::move(handle);
     entry->site = std::make_unique<HSPluginSite>(this, name);
-    entry->plugin = create(entry->site.get());
+    entry->plugin = entry->handle->createInstance(entry->site.get());
     if (!entry->plugin) {
         qCWarning(hostLog()) << "skipping" << library << ": createInstance gave no plugin";
         entry->site.reset();
-        dlclose(handle);
         return;
     }
     HostedPlugin *hosted = entry.get();
     m_plugins.push_back(std::move(entry));
-    if (activated() != 0)
+    if (hosted->handle->isActivated() != 0)
         showEntry(hosted);
     else
         qCInfo(hostLog()) << name << "is switched off";
@@ -308,7 +296,7 @@ void HomeScreenHost::shutdown()
         }
         HSPlugin *plugin = entry->plugin;
         entry->plugin = nullptr;
-        entry->destroyInstance(plugin);
+        entry->handle->destroyInstance(plugin);
     }
     // Everything the plugins' code may still run (deferred deletions, their widgets in the
     // containers) finishes before the libraries go.
@@ -317,7 +305,7 @@ void HomeScreenHost::shutdown()
         (*it)->site.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (auto it = m_plugins.rbegin(); it != m_plugins.rend(); ++it)
-        dlclose((*it)->handle);
+        (*it)->handle.reset();
     m_plugins.clear();
 }
 
@@ -461,8 +449,8 @@ HostedPlugin *HomeScreenHost::find(const HSPluginSite *site) const
 
 void HomeScreenHost::frameworkMessage(const QCString &message, const QByteArray &data)
 {
-    const bool activate = message == "activePlugIn()";
-    if (!activate && message != "deactivePlugIn()")
+    const bool activate = message == VynMessage::ActivatePlugin;
+    if (!activate && message != VynMessage::DeactivatePlugin)
         return;
     // The payload comes from another program: anything but one readable name is ignored.
     QDataStream stream(data);

@@ -1,11 +1,11 @@
 #include "am_appregistry.h"
+#include "inifile.h"
 #include "vyndevice.h"
 #include "zlog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QHash>
 #include <QUuid>
 
 #include <algorithm>
@@ -55,33 +55,21 @@ bool readEntry(const QString &path, AM_AppRegistry::App &app)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > maximumEntrySize)
         return false;
-    QHash<QString, QString> values;
-    bool inMainGroup = false;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    for (const QByteArray &raw : lines) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            inMainGroup = line == QLatin1String("[Desktop Entry]");
-            continue;
-        }
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (!inMainGroup || equals <= 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        if (!values.contains(key))
-            values.insert(key, line.mid(equals + 1).trimmed());
-    }
-    if (values.value(QStringLiteral("Type")) != QLatin1String("Application"))
+    const IniFile entry = IniFile::parse(file.readAll(), IniFile::DesktopEntry);
+    const auto value = [&entry](const char *key) {
+        QString text;
+        entry.value(QStringLiteral("Desktop Entry"), QString::fromLatin1(key), &text);
+        return text;
+    };
+    if (value("Type") != QLatin1String("Application"))
         return false;
-    if (values.value(QStringLiteral("Hidden")) == QLatin1String("true"))
+    if (value("Hidden") == QLatin1String("true"))
         return false;
-    app.id = canonicalId(values.value(QStringLiteral("X-Vyn-AppId")));
+    app.id = canonicalId(value("X-Vyn-AppId"));
     // Exec keeps its own quoting; it is split when the application starts.
-    app.exec = values.value(QStringLiteral("Exec"));
-    app.name = unescapeValue(values.value(QStringLiteral("Name")));
-    app.icon = unescapeValue(values.value(QStringLiteral("Icon")));
+    app.exec = value("Exec");
+    app.name = unescapeValue(value("Name"));
+    app.icon = unescapeValue(value("Icon"));
     return !app.id.isEmpty() && !app.exec.isEmpty();
 }
 

@@ -1,6 +1,7 @@
 #include "am_global.h"
+#include "vynchannels.h"
 
 QCString AM_Global::getLauncherChannel()
 {
-    return QCString("VYN/Launcher");
+    return QCString(VynChannel::Launcher);
 }

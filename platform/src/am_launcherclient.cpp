@@ -1,6 +1,7 @@
 #include "am_launcherclient.h"
 #include "am_appregistry.h"
 #include "am_global.h"
+#include "vynchannels.h"
 #include "vyndevice.h"
 #include "zlog.h"
 #include "zmsg.h"
@@ -64,7 +65,7 @@ int AM_LauncherClient::launchAppObject(const QString &appId, const QString &argu
     }
     qCDebug(zlog("platform")) << "launcher:" << (dryRun ? "announced" : "started") << app.id << app.name
                               << arguments << "initiator" << initiator;
-    ZMsg message(AM_Global::getLauncherChannel(), "launched(QString)");
+    ZMsg message(AM_Global::getLauncherChannel(), VynMessage::Launched);
     message << app.id << arguments;
     message.send();
     return 0;

@@ -1,7 +1,9 @@
 #include "cal_eng_manager.h"
 #include "calendarfile.h"
+#include "calendarrecurrence.h"
 #include "calhsascheduler.h"
 #include "setup_set_manager.h"
+#include "vynchannels.h"
 #include "vyndevice.h"
 #include "zlog.h"
 #include "zsystemclock.h"
@@ -85,14 +87,14 @@ CalHsaScheduler::CalHsaScheduler(QObject *parent)
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &CalHsaScheduler::check);
     // A clock change may bring the alarm time forward or back.
-    auto *system = new QCopChannel("VYN/System", this);
+    auto *system = new QCopChannel(VynChannel::System, this);
     connect(system, &QCopChannel::received, this, &CalHsaScheduler::systemMessage);
     m_timer->start(0);
 }
 
 void CalHsaScheduler::systemMessage(const QCString &message, const QByteArray &)
 {
-    if (message == "TimeInfoChanged")
+    if (message == VynMessage::TimeInfoChanged)
         m_timer->start(0);
 }
 
@@ -114,7 +116,7 @@ void CalHsaScheduler::check()
     file.removeSettingInfo(hsaGroup, hsaKey);
     file.commit();
     qCDebug(zlog("platform")) << "calendar: home-screen alarm due" << when;
-    QCopChannel::send(CAL_ENG_Manager::hsaChannel(), "HSAAlarm");
+    QCopChannel::send(CAL_ENG_Manager::hsaChannel(), VynMessage::CalendarAlarm);
     m_timer->start(recheckMs);
 }
 
@@ -127,7 +129,7 @@ QString CAL_ENG_Manager::calendarFile()
 
 const char *CAL_ENG_Manager::hsaChannel()
 {
-    return "VYN_PIM_CAL_HSA_CHANNEL";
+    return VynChannel::CalendarHomeScreen;
 }
 
 int CAL_ENG_Manager::getEvents(const QDateTime &from, const QDateTime &to, QList<CAL_ENG_Event> &events)
@@ -148,9 +150,9 @@ int CAL_ENG_Manager::getEvents(const QDateTime &from, const QDateTime &to, QList
     }
     const QList<CalendarFile::Entry> entries = CalendarFile::parse(file.readAll());
     for (const CalendarFile::Entry &entry : entries) {
-        events += CalendarFile::occurrences(entry, from, to,
-                                            CalendarFile::maximumOccurrences - int(events.size()));
-        if (events.size() >= CalendarFile::maximumOccurrences)
+        events += CalendarRecurrence::occurrences(entry, from, to,
+                                                  CalendarRecurrence::maximumOccurrences - int(events.size()));
+        if (events.size() >= CalendarRecurrence::maximumOccurrences)
             break;
     }
     std::stable_sort(events.begin(), events.end(), [](const CAL_ENG_Event &a, const CAL_ENG_Event &b) {
@@ -226,6 +228,6 @@ int CAL_ENG_Manager::addEntry(const QString &subject, const QDateTime &start, co
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         return 2;
-    QCopChannel::send(hsaChannel(), "entryChanged");
+    QCopChannel::send(hsaChannel(), VynMessage::CalendarEntryChanged);
     return 0;
 }

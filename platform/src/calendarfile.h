@@ -1,8 +1,6 @@
 #ifndef CALENDARFILE_H
 #define CALENDARFILE_H
 
-#include "cal_eng_manager.h"
-
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -10,7 +8,8 @@
 #include <QString>
 #include <QTimeZone>
 
-// Reading and writing the calendar engine's iCalendar file.
+// The iCalendar codec of the calendar engine's file: entries and their rules as written, and
+// the text of a new event. Expanding a rule into occurrences is CalendarRecurrence's.
 namespace CalendarFile {
 
 // How an entry's times are anchored: UTC, a named zone, or the device's local time.
@@ -50,16 +49,10 @@ struct Entry
     Rule rule;
 };
 
-// Occurrences expanded per entry and per query are capped so a hostile rule cannot stall.
-constexpr int maximumPeriods = 200000;
-constexpr int maximumOccurrences = 10000;
-
 // Entries of a VCALENDAR; anything unusable is skipped, a file that is no calendar gives none.
 QList<Entry> parse(const QByteArray &content);
 // An RRULE value. False for syntax it does not understand.
 bool parseRule(const QString &text, Rule &rule);
-// Occurrences of the entry that overlap [from, to], in order, at most `limit` of them.
-QList<CAL_ENG_Event> occurrences(const Entry &entry, const QDateTime &from, const QDateTime &to, int limit);
 
 // One VEVENT, folded, CRLF line ends.
 QByteArray eventText(const QString &subject, const QDateTime &start, const QDateTime &end,

@@ -45,7 +45,7 @@ QString escape(const QString &text)
 
 } // namespace
 
-IniFile IniFile::parse(const QByteArray &content)
+IniFile IniFile::parse(const QByteArray &content, int options)
 {
     IniFile ini;
     QString group;
@@ -62,10 +62,15 @@ IniFile IniFile::parse(const QByteArray &content)
         if (equals <= 0)
             continue;
         const QString key = line.left(equals).trimmed();
+        if ((options & FirstValueWins) && ini.value(group, key, nullptr))
+            continue;
         QString value = line.mid(equals + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
-            value = value.mid(1, value.size() - 2);
-        ini.setValue(group, key, unescape(value));
+        if (!(options & RawValues)) {
+            if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+                value = value.mid(1, value.size() - 2);
+            value = unescape(value);
+        }
+        ini.setValue(group, key, value);
     }
     return ini;
 }

@@ -1,5 +1,6 @@
 #include "msgctr_eng_statusapi.h"
 #include "setup_set_manager.h"
+#include "vynchannels.h"
 #include "vyndevice.h"
 #include "zlog.h"
 
@@ -60,7 +61,7 @@ QString MSGCTR_ENG_StatusApi::statusFile()
 
 const char *MSGCTR_ENG_StatusApi::channelName()
 {
-    return "VYN/MessageCenter";
+    return VynChannel::MessageCenter;
 }
 
 int MSGCTR_ENG_StatusApi::getUnreadSmsCount(int &count)
@@ -99,6 +100,6 @@ void MSGCTR_ENG_StatusApi::refresh()
 
 void MSGCTR_ENG_StatusApi::channelMessage(const QCString &message, const QByteArray &)
 {
-    if (message == "countsChanged")
+    if (message == VynMessage::CountsChanged)
         refresh();
 }

@@ -2,10 +2,20 @@
 
 #include <zglobal.h>
 
+namespace {
+
+// The "Idle" keys the panel reads, with the shared defaults.
+IdleReader idleReader()
+{
+    return IdleReader(IdleReader::CommonKeys | IdleReader::SpacingH1 | IdleReader::SpacingS1);
+}
+
+} // namespace
+
 AzaanTheme::Theme AzaanTheme::defaults()
 {
     Theme theme;
-    theme.layout = HomeScreenTheme::idleDefaults(HomeScreenTheme::AzaanReader);
+    theme.layout = idleReader().defaults;
     theme.fontInfo = HomeScreenTheme::idleStatusFontDefaults();
     theme.fontInfo.size = fontSize;
     theme.fontInfo.leading = fontLeading;
@@ -15,7 +25,7 @@ AzaanTheme::Theme AzaanTheme::defaults()
 AzaanTheme::Theme AzaanTheme::read()
 {
     Theme theme;
-    theme.layout = HomeScreenTheme::readIdleLayout(HomeScreenTheme::AzaanReader);
+    theme.layout = HomeScreenTheme::readIdleLayout(idleReader());
     theme.fontInfo = HomeScreenTheme::readFontInfo(QStringLiteral("Font_IdleStatusStd"),
                                                    HomeScreenTheme::idleStatusFontDefaults());
     theme.fontInfo.size = fontSize;

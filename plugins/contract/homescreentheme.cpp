@@ -10,29 +10,15 @@
 
 namespace {
 
-enum IdleKey {
-    PaddingLeft = 0x001,
-    PaddingRight = 0x002,
-    PaddingTop = 0x004,
-    PaddingBottom = 0x008,
-    SpacingH1 = 0x010,
-    SpacingV1 = 0x020,
-    SpacingV2 = 0x040,
-    SpacingV3 = 0x080,
-    SpacingS1 = 0x100,
-    SpacingV4 = 0x200,
-};
-
-const int commonKeys = PaddingLeft | PaddingRight | PaddingTop | PaddingBottom | SpacingV1 | SpacingV2 | SpacingV3;
-
 const char *variableName(HomeScreenTheme::IdleConfigFile file)
 {
     return file == HomeScreenTheme::LocalAppWritePath ? "VYN_LOCAL_APP_WRITE_PATH" : "VYN_APP_WRITE_PATH";
 }
 
-void readKey(const SETUP_SET_Manager &theme, int keys, IdleKey key, const char *name, int &value)
+void readKey(const SETUP_SET_Manager &theme, const IdleReader &reader, IdleReader::Key key, const char *name,
+             int &value)
 {
-    if (keys & key)
+    if (reader.keys & key)
         theme.getSettingInfo(QStringLiteral("Idle"), QString::fromLatin1(name), value, value);
 }
 
@@ -43,40 +29,20 @@ QString HomeScreenTheme::path()
     return ZSkinService("homescreen").getAppThemeSkinFile(QStringLiteral("homescreen"));
 }
 
-IdleLayout HomeScreenTheme::idleDefaults(IdleReader reader)
+IdleLayout HomeScreenTheme::readIdleLayout(const IdleReader &reader)
 {
-    IdleLayout layout;
-    layout.paddingLeft = 3;
-    layout.paddingRight = 3;
-    layout.paddingTop = 0;
-    layout.paddingBottom = reader == StatusTextReader ? 2 : 3;
-    layout.spacingV1 = 0;
-    layout.spacingV2 = 0;
-    layout.spacingV3 = 1;
-    if (reader == DateReader) {
-        layout.spacingV4 = 3;
-    } else {
-        layout.spacingH1 = 3;
-        layout.spacingS1 = 0;
-    }
-    return layout;
-}
-
-IdleLayout HomeScreenTheme::readIdleLayout(IdleReader reader)
-{
-    IdleLayout layout = idleDefaults(reader);
-    const int keys = commonKeys | (reader == DateReader ? SpacingV4 : (SpacingH1 | SpacingS1));
+    IdleLayout layout = reader.defaults;
     const SETUP_SET_Manager theme(path(), false);
-    readKey(theme, keys, PaddingLeft, "Padding_Left", layout.paddingLeft);
-    readKey(theme, keys, PaddingRight, "Padding_Right", layout.paddingRight);
-    readKey(theme, keys, PaddingTop, "Padding_Top", layout.paddingTop);
-    readKey(theme, keys, PaddingBottom, "Padding_Bottom", layout.paddingBottom);
-    readKey(theme, keys, SpacingH1, "Spacing_H1", layout.spacingH1);
-    readKey(theme, keys, SpacingV1, "Spacing_V1", layout.spacingV1);
-    readKey(theme, keys, SpacingV2, "Spacing_V2", layout.spacingV2);
-    readKey(theme, keys, SpacingV3, "Spacing_V3", layout.spacingV3);
-    readKey(theme, keys, SpacingS1, "Spacing_S1", layout.spacingS1);
-    readKey(theme, keys, SpacingV4, "Spacing_V4", layout.spacingV4);
+    readKey(theme, reader, IdleReader::PaddingLeft, "Padding_Left", layout.paddingLeft);
+    readKey(theme, reader, IdleReader::PaddingRight, "Padding_Right", layout.paddingRight);
+    readKey(theme, reader, IdleReader::PaddingTop, "Padding_Top", layout.paddingTop);
+    readKey(theme, reader, IdleReader::PaddingBottom, "Padding_Bottom", layout.paddingBottom);
+    readKey(theme, reader, IdleReader::SpacingH1, "Spacing_H1", layout.spacingH1);
+    readKey(theme, reader, IdleReader::SpacingV1, "Spacing_V1", layout.spacingV1);
+    readKey(theme, reader, IdleReader::SpacingV2, "Spacing_V2", layout.spacingV2);
+    readKey(theme, reader, IdleReader::SpacingV3, "Spacing_V3", layout.spacingV3);
+    readKey(theme, reader, IdleReader::SpacingS1, "Spacing_S1", layout.spacingS1);
+    readKey(theme, reader, IdleReader::SpacingV4, "Spacing_V4", layout.spacingV4);
     return layout;
 }
 

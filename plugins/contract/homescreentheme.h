@@ -6,19 +6,50 @@
 #include <QFont>
 #include <QString>
 
-// The "Idle" group of the home-screen theme, in pixels.
+// The "Idle" group of the home-screen theme, in pixels. The initial values are the ones the
+// plugins share for a theme that lacks a key; a plugin that differs says so in its IdleReader.
 struct IdleLayout
 {
-    int paddingLeft = 0;
-    int paddingRight = 0;
+    int paddingLeft = 3;
+    int paddingRight = 3;
     int paddingTop = 0;
-    int paddingBottom = 0;
-    int spacingH1 = 0;
+    int paddingBottom = 3;
+    int spacingH1 = 3;
     int spacingV1 = 0;
     int spacingV2 = 0;
-    int spacingV3 = 0;
+    int spacingV3 = 1;
     int spacingS1 = 0;
-    int spacingV4 = 0;
+    int spacingV4 = 3;
+};
+
+// What one plugin reads of the "Idle" group: the keys, and the values it takes for keys the
+// theme lacks. Fields of keys it does not read keep their defaults.
+struct IdleReader
+{
+    enum Key : unsigned {
+        PaddingLeft = 0x001,    // "Padding_Left"
+        PaddingRight = 0x002,   // "Padding_Right"
+        PaddingTop = 0x004,     // "Padding_Top"
+        PaddingBottom = 0x008,  // "Padding_Bottom"
+        SpacingH1 = 0x010,      // "Spacing_H1"
+        SpacingV1 = 0x020,      // "Spacing_V1"
+        SpacingV2 = 0x040,      // "Spacing_V2"
+        SpacingV3 = 0x080,      // "Spacing_V3"
+        SpacingS1 = 0x100,      // "Spacing_S1"
+        SpacingV4 = 0x200,      // "Spacing_V4"
+    };
+    // The keys every plugin reads.
+    static constexpr unsigned CommonKeys =
+            PaddingLeft | PaddingRight | PaddingTop | PaddingBottom | SpacingV1 | SpacingV2 | SpacingV3;
+
+    IdleReader(unsigned keys = CommonKeys, const IdleLayout &defaults = IdleLayout())
+        : keys(keys)
+        , defaults(defaults)
+    {
+    }
+
+    unsigned keys;
+    IdleLayout defaults;
 };
 
 // A font group of the theme: "Size", "Leading", "Style", "Color", "Align" and the outline keys.
@@ -30,13 +61,6 @@ using IdleFontInfo = ZFontInfo;
 class HomeScreenTheme
 {
 public:
-    // Each plugin reads the "Idle" group with defaults of its own, and not every key.
-    enum IdleReader {
-        AzaanReader,
-        StatusTextReader,
-        DateReader,
-    };
-
     enum IdleConfigFile {
         AppWritePath,       // "VYN_APP_WRITE_PATH"
         LocalAppWritePath,  // "VYN_LOCAL_APP_WRITE_PATH"
@@ -47,8 +71,7 @@ public:
     // Device path of the theme file, from the skin service for "homescreen".
     static QString path();
 
-    static IdleLayout idleDefaults(IdleReader reader);
-    static IdleLayout readIdleLayout(IdleReader reader);
+    static IdleLayout readIdleLayout(const IdleReader &reader);
     // One key of the "Idle" group.
     static int readIdleValue(const QString &key, int defaultValue);
 

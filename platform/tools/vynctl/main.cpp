@@ -6,6 +6,7 @@
 #include <msgctr_eng_statusapi.h>
 #include <qcopchannel.h>
 #include <setup_set_manager.h>
+#include <vynchannels.h>
 #include <vyndevice.h>
 #include <zmsg.h>
 #include <zsystemclock.h>
@@ -135,7 +136,7 @@ int setUnread(const QStringList &args, const QStringList &failures)
         fprintf(stderr, "vyn-ctl: cannot write %s\n", qPrintable(MSGCTR_ENG_StatusApi::statusFile()));
         return 1;
     }
-    QCopChannel::send(MSGCTR_ENG_StatusApi::channelName(), "countsChanged");
+    QCopChannel::send(MSGCTR_ENG_StatusApi::channelName(), VynMessage::CountsChanged);
     return flushAndExit(0);
 }
 
@@ -333,7 +334,7 @@ int main(int argc, char **argv)
             fprintf(stderr, "vyn-ctl: not a clock setting: %s\n", qPrintable(args.value(1)));
             return 2;
         }
-        QCopChannel::send("VYN/System", "TimeInfoChanged");
+        QCopChannel::send(VynChannel::System, VynMessage::TimeInfoChanged);
         QTimer::singleShot(100, &app, &QCoreApplication::quit);
         return app.exec();
     }

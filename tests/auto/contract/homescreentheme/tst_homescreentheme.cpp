@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-Q_DECLARE_METATYPE(HomeScreenTheme::IdleReader)
+Q_DECLARE_METATYPE(IdleReader)
 Q_DECLARE_METATYPE(HomeScreenTheme::IdleConfigFile)
 Q_DECLARE_METATYPE(HomeScreenTheme::LanguageCodeFunction)
 
@@ -29,6 +29,25 @@ int overrunningLookup(char *buffer)
 int emptyLookup(char *)
 {
     return 1;
+}
+
+// The readers of the plugins that use the "Idle" group: the row plugins read the horizontal
+// spacings, the date plugin Spacing_V4, and the status text has a padding of its own.
+IdleReader rowReader()
+{
+    return { IdleReader::CommonKeys | IdleReader::SpacingH1 | IdleReader::SpacingS1 };
+}
+
+IdleReader statusTextReader()
+{
+    IdleReader reader = rowReader();
+    reader.defaults.paddingBottom = 2;
+    return reader;
+}
+
+IdleReader dateReader()
+{
+    return { IdleReader::CommonKeys | IdleReader::SpacingV4 };
 }
 
 } // namespace
@@ -68,36 +87,32 @@ void tst_HomeScreenTheme::cleanup()
 void tst_HomeScreenTheme::idleLayout_data()
 {
     QTest::addColumn<QByteArray>("theme");   // null: no theme file at all
-    QTest::addColumn<HomeScreenTheme::IdleReader>("reader");
+    QTest::addColumn<IdleReader>("reader");
     QTest::addColumn<QList<int>>("expected");
 
     // Padding_Left, Padding_Right, Padding_Top, Padding_Bottom, Spacing_H1, Spacing_V1,
     // Spacing_V2, Spacing_V3, Spacing_S1, Spacing_V4
     const QByteArray none;
-    QTest::newRow("no theme, Azaan") << none << HomeScreenTheme::AzaanReader
-                                     << QList<int> { 3, 3, 0, 3, 3, 0, 0, 1, 0, 0 };
-    QTest::newRow("no theme, status text") << none << HomeScreenTheme::StatusTextReader
-                                           << QList<int> { 3, 3, 0, 2, 3, 0, 0, 1, 0, 0 };
-    QTest::newRow("no theme, date") << none << HomeScreenTheme::DateReader
-                                    << QList<int> { 3, 3, 0, 3, 0, 0, 0, 1, 0, 3 };
+    QTest::newRow("no theme, Azaan") << none << rowReader() << QList<int> { 3, 3, 0, 3, 3, 0, 0, 1, 0, 3 };
+    QTest::newRow("no theme, status text") << none << statusTextReader()
+                                           << QList<int> { 3, 3, 0, 2, 3, 0, 0, 1, 0, 3 };
+    QTest::newRow("no theme, date") << none << dateReader() << QList<int> { 3, 3, 0, 3, 3, 0, 0, 1, 0, 3 };
 
     const QByteArray theme = "[Idle]\nPadding_Left=7\nSpacing_V2=4\nSpacing_H1=9\nSpacing_S1=5\nSpacing_V4=8\n"
                              "Padding_Top=junk\n";
-    QTest::newRow("theme, Azaan") << theme << HomeScreenTheme::AzaanReader
-                                  << QList<int> { 7, 3, 0, 3, 9, 0, 4, 1, 5, 0 };
-    QTest::newRow("theme, status text") << theme << HomeScreenTheme::StatusTextReader
-                                        << QList<int> { 7, 3, 0, 2, 9, 0, 4, 1, 5, 0 };
-    // The date reader does not read Spacing_H1 and Spacing_S1.
-    QTest::newRow("theme, date") << theme << HomeScreenTheme::DateReader
-                                 << QList<int> { 7, 3, 0, 3, 0, 0, 4, 1, 0, 8 };
-    QTest::newRow("negative values kept") << QByteArray("[Idle]\nSpacing_V1=-4\n") << HomeScreenTheme::AzaanReader
-                                          << QList<int> { 3, 3, 0, 3, 3, -4, 0, 1, 0, 0 };
+    // Keys a reader does not read keep its defaults, whatever the theme says.
+    QTest::newRow("theme, Azaan") << theme << rowReader() << QList<int> { 7, 3, 0, 3, 9, 0, 4, 1, 5, 3 };
+    QTest::newRow("theme, status text") << theme << statusTextReader()
+                                        << QList<int> { 7, 3, 0, 2, 9, 0, 4, 1, 5, 3 };
+    QTest::newRow("theme, date") << theme << dateReader() << QList<int> { 7, 3, 0, 3, 3, 0, 4, 1, 0, 8 };
+    QTest::newRow("negative values kept") << QByteArray("[Idle]\nSpacing_V1=-4\n") << rowReader()
+                                          << QList<int> { 3, 3, 0, 3, 3, -4, 0, 1, 0, 3 };
 }
 
 void tst_HomeScreenTheme::idleLayout()
 {
     QFETCH(QByteArray, theme);
-    QFETCH(HomeScreenTheme::IdleReader, reader);
+    QFETCH(IdleReader, reader);
     QFETCH(QList<int>, expected);
 
     QCOMPARE(HomeScreenTheme::path(), QString::fromLatin1(defaultThemeFile));
@@ -117,15 +132,15 @@ void tst_HomeScreenTheme::readsAfreshEveryTime()
 {
     // A theme change shows at the next read: nothing is cached.
     QVERIFY(m_device->writeFile(QString::fromLatin1(defaultThemeFile), "[Idle]\nPadding_Left=5\n"));
-    QCOMPARE(HomeScreenTheme::readIdleLayout(HomeScreenTheme::AzaanReader).paddingLeft, 5);
+    QCOMPARE(HomeScreenTheme::readIdleLayout(rowReader()).paddingLeft, 5);
     QVERIFY(m_device->writeFile(QString::fromLatin1(defaultThemeFile), "[Idle]\nPadding_Left=11\n"));
-    QCOMPARE(HomeScreenTheme::readIdleLayout(HomeScreenTheme::AzaanReader).paddingLeft, 11);
+    QCOMPARE(HomeScreenTheme::readIdleLayout(rowReader()).paddingLeft, 11);
     QCOMPARE(HomeScreenTheme::readIdleValue(QStringLiteral("Padding_Left"), 3), 11);
 
     // A theme of its own takes over from the default theme.
     QVERIFY(m_device->writeFile(QStringLiteral("/usr/SYSqtapp/skins/night/homescreen.cfg"), "[Idle]\nPadding_Left=2\n"));
     QVERIFY(m_device->writeFile(QStringLiteral("/setup/vyn_theme.cfg"), "[Theme]\nCurrent=night\n"));
-    QCOMPARE(HomeScreenTheme::readIdleLayout(HomeScreenTheme::AzaanReader).paddingLeft, 2);
+    QCOMPARE(HomeScreenTheme::readIdleLayout(rowReader()).paddingLeft, 2);
 }
 
 void tst_HomeScreenTheme::fontInfo_data()

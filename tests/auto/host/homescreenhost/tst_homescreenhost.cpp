@@ -2,10 +2,12 @@
 #include "testplugin.h"
 
 #include <hspluginhost.h>
+#include <hspluginlibrary.h>
 #include <qcopchannel.h>
+#include <vynchannels.h>
 #include <zglobal.h>
-#include <zheadless.h>
 
+#include "screendump.h"
 #include "testdevice.h"
 
 #include <QImage>
@@ -14,7 +16,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <dlfcn.h>
+#include <map>
+#include <memory>
 
 Q_DECLARE_METATYPE(QList<int>)
 
@@ -90,7 +93,7 @@ private:
     QString pluginDir() const { return m_pluginDir.path(); }
 
     QTemporaryDir m_pluginDir;
-    QHash<QByteArray, void *> m_handles;
+    std::map<QByteArray, std::unique_ptr<HSPluginLibrary>> m_handles;
     std::unique_ptr<TestDevice> m_device;
 };
 
@@ -111,10 +114,9 @@ void tst_HomeScreenHost::initTestCase()
     // The test's own handles: the host's dlopen gets the same library, so the behaviour set
     // here is what the host sees.
     for (const char *library : { "libtestone_plugin.so", "libtesttwo_plugin.so", "libtestthree_plugin.so" }) {
-        void *handle = dlopen(QFile::encodeName(m_pluginDir.filePath(QString::fromLatin1(library))).constData(),
-                              RTLD_NOW | RTLD_LOCAL);
-        QVERIFY2(handle, dlerror());
-        m_handles.insert(library, handle);
+        auto handle = std::make_unique<HSPluginLibrary>(m_pluginDir.filePath(QString::fromLatin1(library)));
+        QVERIFY2(handle->isLoaded(), qPrintable(handle->errorString()));
+        m_handles[library] = std::move(handle);
     }
 }
 
@@ -129,22 +131,21 @@ void tst_HomeScreenHost::init()
 
 void tst_HomeScreenHost::cleanup()
 {
-    for (void *handle : std::as_const(m_handles)) {
-        auto setup = reinterpret_cast<TestPluginSetupFunction>(dlsym(handle, "testPluginSetup"));
-        setup(nullptr);
-    }
+    for (const auto &handle : m_handles)
+        handle.second->function<TestPluginSetupFunction>("testPluginSetup")(nullptr);
     m_device.reset();
 }
 
 void tst_HomeScreenHost::cleanupTestCase()
 {
-    for (void *handle : std::as_const(m_handles))
-        dlclose(handle);
+    m_handles.clear();
 }
 
 void tst_HomeScreenHost::setBehaviour(const char *library, const TestPluginBehaviour &behaviour)
 {
-    auto setup = reinterpret_cast<TestPluginSetupFunction>(dlsym(m_handles.value(library), "testPluginSetup"));
+    const auto handle = m_handles.find(library);
+    QVERIFY(handle != m_handles.end());
+    auto setup = handle->second->function<TestPluginSetupFunction>("testPluginSetup");
     QVERIFY(setup);
     setup(&behaviour);
 }
@@ -190,7 +191,7 @@ void tst_HomeScreenHost::loadsInConfiguredOrder()
     QCOMPARE(container->geometry(), QRect(0, 100, 160, 40));
     QVERIFY(!container->isHidden());
 
-    const QStringList dump = ZHeadless::dump(host.get());
+    const QStringList dump = ScreenDump::lines(host.get());
     QVERIFY2(dump.contains(QStringLiteral("TestThree active")), qPrintable(dump.join(QLatin1Char('|'))));
     QVERIFY(dump.contains(QStringLiteral("[Menu] ... [Contacts]")));
 }
@@ -327,8 +328,8 @@ void tst_HomeScreenHost::followsFrameworkChannel_data()
 
     // TestOne is shown, TestTwo is switched off.
     const QStringList onlyOne { QStringLiteral("TestOne") };
-    const QByteArray activate("activePlugIn()");
-    const QByteArray deactivate("deactivePlugIn()");
+    const QByteArray activate(VynMessage::ActivatePlugin);
+    const QByteArray deactivate(VynMessage::DeactivatePlugin);
     QTest::newRow("deactivate a shown plugin")
             << deactivate << namePayload("TestOne") << QStringList() << QStringList { "TestOne deactivate" };
     QTest::newRow("activate a switched-off plugin")
@@ -358,9 +359,9 @@ void tst_HomeScreenHost::followsFrameworkChannel()
     pluginLog().clear();
 
     // The host hears the message in the same delivery as this listener.
-    QCopChannel listener("VYN/HSFRAMEWORK");
+    QCopChannel listener(VynChannel::HomeScreenFramework);
     QSignalSpy heard(&listener, &QCopChannel::received);
-    QVERIFY(QCopChannel::send("VYN/HSFRAMEWORK", message, payload));
+    QVERIFY(QCopChannel::send(VynChannel::HomeScreenFramework, message, payload));
     QTRY_COMPARE(heard.count(), 1);
 
     QCOMPARE(pluginLog(), withArea(calls, host->offeredArea()));
@@ -466,11 +467,8 @@ void tst_HomeScreenHost::headlessRun()
     QCOMPARE(host.exitStatus(), QProcess::NormalExit);
     QVERIFY2(host.exitCode() == 0, host.readAllStandardError().constData());
 
-    const QImage shot(prefix + QStringLiteral(".png"));
-    QCOMPARE(shot.size(), QSize(320, 240));
-    QFile dump(prefix + QStringLiteral(".txt"));
-    QVERIFY(dump.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(dump.readAll()).split(QLatin1Char('\n'));
+    QCOMPARE(ScreenDump::readImage(prefix).size(), QSize(320, 240));
+    const QStringList lines = ScreenDump::readLines(prefix);
     QVERIFY2(lines.contains(QStringLiteral("TestOne active")), qPrintable(lines.join(QLatin1Char('|'))));
     QVERIFY(lines.contains(QStringLiteral("Vyn Mobile")));
     QVERIFY(lines.contains(QStringLiteral("[Menu] ... [Contacts]")));

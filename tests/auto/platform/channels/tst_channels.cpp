@@ -1,4 +1,5 @@
 #include <qcopchannel.h>
+#include <vynchannels.h>
 #include <zmsg.h>
 
 #include "testdevice.h"
@@ -36,17 +37,17 @@ void tst_Channels::initTestCase()
 
 void tst_Channels::ownProcessListenersHearTheMessage()
 {
-    QCopChannel first("VYN/HSFRAMEWORK");
-    QCopChannel second("VYN/HSFRAMEWORK");
+    QCopChannel first(VynChannel::HomeScreenFramework);
+    QCopChannel second(VynChannel::HomeScreenFramework);
     QSignalSpy firstSpy(&first, &QCopChannel::received);
     QSignalSpy secondSpy(&second, &QCopChannel::received);
 
-    ZMsg message("VYN/HSFRAMEWORK", "activePlugIn()", false);
+    ZMsg message(VynChannel::HomeScreenFramework, VynMessage::ActivatePlugin, false);
     message << QStringLiteral("Azaan");
     QVERIFY(message.send());
     QTRY_COMPARE(firstSpy.count(), 1);
     QCOMPARE(secondSpy.count(), 1);
-    QCOMPARE(firstSpy.at(0).at(0).toByteArray(), QByteArray("activePlugIn()"));
+    QCOMPARE(firstSpy.at(0).at(0).toByteArray(), QByteArray(VynMessage::ActivatePlugin));
     QDataStream stream(firstSpy.at(0).at(1).toByteArray());
     QString name;
     stream >> name;
@@ -55,11 +56,11 @@ void tst_Channels::ownProcessListenersHearTheMessage()
 
 void tst_Channels::onlyListenersOfTheChannelHear()
 {
-    QCopChannel other("VYN/System");
-    QCopChannel marker("/systemsetup/broadcast");
+    QCopChannel other(VynChannel::System);
+    QCopChannel marker(VynChannel::SystemSetupBroadcast);
     QSignalSpy otherSpy(&other, &QCopChannel::received);
     QSignalSpy markerSpy(&marker, &QCopChannel::received);
-    QCopChannel::send("/systemsetup/broadcast", "azaansettingschange");
+    QCopChannel::send(VynChannel::SystemSetupBroadcast, VynMessage::AzaanSettingsChanged);
     QTRY_COMPARE(markerSpy.count(), 1);
     QCOMPARE(otherSpy.count(), 0);
 }
@@ -85,8 +86,9 @@ void tst_Channels::reachesAnotherProcess()
     QVERIFY(listener.waitForReadyRead(10000));
     QCOMPARE(listener.readLine().trimmed(), QByteArray("listening"));
 
-    QCopChannel::send("/systemsetup/broadcast", "azaansettingschange");
-    ZMsg withPayload("/systemsetup/broadcast", "named", false);
+    // The listener's output spells the names as they travel.
+    QCopChannel::send(VynChannel::SystemSetupBroadcast, VynMessage::AzaanSettingsChanged);
+    ZMsg withPayload(VynChannel::SystemSetupBroadcast, "named", false);
     withPayload << QStringLiteral("Clock");
     withPayload.send();
     QVERIFY(listener.waitForFinished(20000));
@@ -98,11 +100,12 @@ void tst_Channels::reachesAnotherProcess()
 
 void tst_Channels::arrivesFromAnotherProcess()
 {
-    QCopChannel channel("VYN/HSFRAMEWORK");
+    QCopChannel channel(VynChannel::HomeScreenFramework);
     QSignalSpy spy(&channel, &QCopChannel::received);
-    QCOMPARE(QProcess::execute(ctl(), { "send", "VYN/HSFRAMEWORK", "deactivePlugIn()", "Date" }), 0);
+    QCOMPARE(QProcess::execute(ctl(), { "send", VynChannel::HomeScreenFramework, VynMessage::DeactivatePlugin, "Date" }),
+             0);
     QTRY_COMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toByteArray(), QByteArray("deactivePlugIn()"));
+    QCOMPARE(spy.at(0).at(0).toByteArray(), QByteArray(VynMessage::DeactivatePlugin));
     QDataStream stream(spy.at(0).at(1).toByteArray());
     QString name;
     stream >> name;
@@ -111,7 +114,7 @@ void tst_Channels::arrivesFromAnotherProcess()
 
 void tst_Channels::garbledBusSignalsAreIgnored()
 {
-    QCopChannel channel("VYN/System");
+    QCopChannel channel(VynChannel::System);
     QSignalSpy spy(&channel, &QCopChannel::received);
     // Wrong argument types and counts from a foreign sender on our interface.
     QDBusMessage wrongTypes = QDBusMessage::createSignal("/vyn/channel", "org.vyn.Channel", "message");

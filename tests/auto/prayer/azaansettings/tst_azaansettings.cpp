@@ -1,5 +1,6 @@
 #include <azaansettings.h>
 #include <qcopchannel.h>
+#include <vynchannels.h>
 #include <setup_set_manager.h>
 
 #include "testdevice.h"
@@ -65,7 +66,7 @@ void tst_AzaanSettings::cleanup()
 
 void tst_AzaanSettings::firstUseCreatesTheFile()
 {
-    QCopChannel broadcast("/systemsetup/broadcast");
+    QCopChannel broadcast(VynChannel::SystemSetupBroadcast);
     QSignalSpy spy(&broadcast, &QCopChannel::received);
     QVERIFY(!QFile::exists(m_device->hostPath(settingsPath())));
 
@@ -75,7 +76,7 @@ void tst_AzaanSettings::firstUseCreatesTheFile()
     QCOMPARE(settings->getCity(), QStringLiteral("Abu Dhabi"));
 
     // Creating the file announces nothing: a marker sent afterwards is all that arrives.
-    QCopChannel::send("/systemsetup/broadcast", "marker");
+    QCopChannel::send(VynChannel::SystemSetupBroadcast, "marker");
     QTRY_COMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toByteArray(), QByteArray("marker"));
 }
@@ -123,7 +124,7 @@ void tst_AzaanSettings::writers()
     QFETCH(int, broadcasts);
 
     AzaanSettings *settings = AzaanSettings::instance();
-    QCopChannel broadcast("/systemsetup/broadcast");
+    QCopChannel broadcast(VynChannel::SystemSetupBroadcast);
     QSignalSpy spy(&broadcast, &QCopChannel::received);
     QVERIFY((settings->*setter)(value));
 
@@ -135,11 +136,11 @@ void tst_AzaanSettings::writers()
     QCOMPARE((settings->*getter)(), value);
     QCOMPARE(disk.keys(QStringLiteral("SETTINGS")).size(), 10);
 
-    QCopChannel::send("/systemsetup/broadcast", "marker");
+    QCopChannel::send(VynChannel::SystemSetupBroadcast, "marker");
     QTRY_VERIFY(!spy.isEmpty() && spy.last().at(0).toByteArray() == "marker");
     QCOMPARE(spy.count(), broadcasts + 1);
     if (broadcasts)
-        QCOMPARE(spy.at(0).at(0).toByteArray(), QByteArray("azaansettingschange"));
+        QCOMPARE(spy.at(0).at(0).toByteArray(), QByteArray(VynMessage::AzaanSettingsChanged));
 }
 
 void tst_AzaanSettings::broadcastsReachAnotherProcess()
@@ -147,7 +148,7 @@ void tst_AzaanSettings::broadcastsReachAnotherProcess()
     AzaanSettings *settings = AzaanSettings::instance();
     QProcess listener;
     listener.start(QStringLiteral(VYN_TEST_BIN_DIR "/vyn-ctl"),
-                   { "listen", "/systemsetup/broadcast", "--count", "10", "--timeout", "20000" });
+                   { "listen", VynChannel::SystemSetupBroadcast, "--count", "10", "--timeout", "20000" });
     QVERIFY(listener.waitForReadyRead(10000));
     QCOMPARE(listener.readLine().trimmed(), QByteArray("listening"));
 
@@ -161,7 +162,7 @@ void tst_AzaanSettings::broadcastsReachAnotherProcess()
     settings->setAlert("1");
     settings->setAlertPath("/tmp/x.wav");
     settings->setCity("Cairo");
-    QCopChannel::send("/systemsetup/broadcast", "marker");
+    QCopChannel::send(VynChannel::SystemSetupBroadcast, "marker");
 
     QVERIFY(listener.waitForFinished(20000));
     const QList<QByteArray> lines = listener.readAll().chopped(1).split('\n');

@@ -30,6 +30,8 @@ private slots:
     void lookUp_data();
     void lookUp();
     void brokenEntriesAreLeftOut();
+    void entryValues_data();
+    void entryValues();
     void argumentsAreSplit_data();
     void argumentsAreSplit();
     void failuresStartAndAnnounceNothing_data();
@@ -161,6 +163,45 @@ void tst_AM_LauncherClient::brokenEntriesAreLeftOut()
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
     QCOMPARE(names, sorted);
+}
+
+void tst_AM_LauncherClient::entryValues_data()
+{
+    QTest::addColumn<QByteArray>("body");   // after "[Desktop Entry]", before Type and the id
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("exec");
+    QTest::addColumn<QString>("icon");
+
+    const QByteArray exec = "Exec=vyn-placeholder x\n";
+    QTest::newRow("localised keys stay apart")
+            << "Name[ar]=\xd8\xb3\xd8\xa7\xd8\xb9\xd8\xa9\nName=Clock\nIcon[ar]=ar.png\nIcon=clock.png\n" + exec
+            << "Clock" << "vyn-placeholder x" << "clock.png";
+    QTest::newRow("first value wins") << "Name=First\nName=Second\n" + exec << "First" << "vyn-placeholder x" << "";
+    QTest::newRow("value escapes") << "Name=Two\\sWords\\q\nIcon=a\\\\b\n" + exec << "Two Words\\q"
+                                   << "vyn-placeholder x" << "a\\b";
+    QTest::newRow("Exec keeps its quoting") << QByteArray("Name=Quoted\nExec=\"vyn-placeholder\" \"a b\"\n") << "Quoted"
+                                            << "\"vyn-placeholder\" \"a b\"" << "";
+    QTest::newRow("other groups and comments ignored")
+            << "# Name=Comment\nName=Main\n" + exec + "[Desktop Action new]\nName=Action\nExec=other\n" << "Main"
+            << "vyn-placeholder x" << "";
+}
+
+void tst_AM_LauncherClient::entryValues()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, name);
+    QFETCH(QString, exec);
+    QFETCH(QString, icon);
+
+    const QByteArray id = "3b6f0a52-41d4-4c8e-a1f2-7d9e0b5c6a11";
+    // Type and the id come first so that another group in the body does not take them.
+    QVERIFY(m_device->writeFile("/usr/SYSqtapp/registry/entry.desktop",
+                                "[Desktop Entry]\nType=Application\nX-Vyn-AppId=" + id + "\n" + body));
+    AM_AppRegistry::App app;
+    QVERIFY(AM_AppRegistry::find(QString::fromLatin1(id), app));
+    QCOMPARE(app.name, name);
+    QCOMPARE(app.exec, exec);
+    QCOMPARE(app.icon, icon);
 }
 
 void tst_AM_LauncherClient::argumentsAreSplit_data()

@@ -1,5 +1,6 @@
 #include <cal_eng_manager.h>
 #include <qcopchannel.h>
+#include <vynchannels.h>
 #include <zsystemclock.h>
 
 #include "testdevice.h"
@@ -262,7 +263,7 @@ void tst_CAL_ENG_Manager::hsaAlarmAnnouncedWhenDue()
 
     // The clock reaches the alarm; the time notice makes the engine look again.
     ZSystemClock::setFixed(at("2024-06-01T11:00:00"));
-    QCopChannel::send("VYN/System", "TimeInfoChanged");
+    QCopChannel::send(VynChannel::System, VynMessage::TimeInfoChanged);
     QTRY_COMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toByteArray(), QByteArray("HSAAlarm"));
     QVERIFY(!manager.hsaAlarmTime().isValid());

@@ -1,0 +1,26 @@
+# cmake -DNM=<nm> -DLIBRARY=<file> -DEXPORTS=<name;...> -P checkexports.cmake
+# Fails when the library's dynamic symbol table lacks one of the names as a defined, unmangled
+# (C linkage) function.
+cmake_minimum_required(VERSION 3.22)
+execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
+                OUTPUT_VARIABLE symbols RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${LIBRARY}: nm failed: ${errors}")
+endif()
+string(REPLACE "\n" ";" lines "${symbols}")
+set(defined)
+foreach(line IN LISTS lines)
+    if(line MATCHES "^[0-9a-fA-F]* +[TtWi] +([^ ]+)$")
+        list(APPEND defined ${CMAKE_MATCH_1})
+    endif()
+endforeach()
+set(missing)
+foreach(name IN LISTS EXPORTS)
+    if(NOT name IN_LIST defined)
+        list(APPEND missing ${name})
+    endif()
+endforeach()
+if(missing)
+    list(JOIN missing ", " text)
+    message(FATAL_ERROR "${LIBRARY}: missing C export ${text} (declare it with HS_PLUGIN_EXPORT)")
+endif()
