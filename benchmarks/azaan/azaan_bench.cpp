@@ -1,6 +1,7 @@
 // azaan_bench: cost of the Azaan view's minute tick and of one paint of the view, in µs per
 // operation, and the resident memory the plugin adds to a bare host.
 #include <azaansettings.h>
+#include <fakepluginsite.h>
 #include <hsplugin.h>
 #include <hspluginhost.h>
 #include <hspluginlibrary.h>
@@ -20,28 +21,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// A host reduced to what a plugin sees: a screen-sized window with one container on it.
-class BenchSite : public HSPluginHost
-{
-public:
-    BenchSite()
-    {
-        m_screen.setFixedSize(320, 240);
-        m_container = new QWidget(&m_screen);
-    }
-
-    int requestGeometry(QRect *) override { return 0; }
-    int requestDisplay() override { return 0; }
-    QWidget *containerWidget() override { return m_container; }
-    void listPlugins(QStringList &names) override { names.clear(); }
-
-    QWidget *screen() { return &m_screen; }
-
-private:
-    QWidget m_screen;
-    QWidget *m_container;
-};
 
 long residentKiB()
 {
@@ -123,7 +102,7 @@ int main(int argc, char **argv)
     ZSystemClock::setFixed(QDateTime(QDate(2024, 3, 11), QTime(13, 10, 0)));
     settle();
 
-    BenchSite site;
+    FakePluginSite site;
     site.screen()->show();
     site.containerWidget()->show();
     settle();

@@ -10,6 +10,7 @@
 #include <hspluginhost.h>
 #include <msgctr_eng_statusapi.h>
 #include <setup_set_manager.h>
+#include <vynchannels.h>
 #include <zheader.h>
 #include <zlog.h>
 #include <zresource.h>
@@ -150,11 +151,11 @@ void HSPluginAzaan::activate()
         connect(launcherChannel, &QCopChannel::received, this, &HSPluginAzaan::slotWallPaperChanged);
         calendarChannel = new QCopChannel(CAL_ENG_Manager::hsaChannel(), this);
         connect(calendarChannel, &QCopChannel::received, this, &HSPluginAzaan::slotUpdateCalEvent);
-        systemChannel = new QCopChannel("VYN/System", this);
+        systemChannel = new QCopChannel(VynChannel::System, this);
         connect(systemChannel, &QCopChannel::received, this, &HSPluginAzaan::slotDateSetChange);
-        broadcastChannel = new QCopChannel("/systemsetup/broadcast", this);
+        broadcastChannel = new QCopChannel(VynChannel::SystemSetupBroadcast, this);
         connect(broadcastChannel, &QCopChannel::received, this, &HSPluginAzaan::slotSettingsChanged);
-        formatChannel = new QCopChannel("VYN/Setup/DateTimeFormatChanged", this);
+        formatChannel = new QCopChannel(VynChannel::DateTimeFormat, this);
         connect(formatChannel, &QCopChannel::received, this, &HSPluginAzaan::slotDateTimeFormatChanged);
     }
     beforeActivation = false;
@@ -273,7 +274,7 @@ bool HSPluginAzaan::eventFilter(QObject *watched, QEvent *event)
 
 void HSPluginAzaan::slotWallPaperChanged(const QCString &message, const QByteArray &)
 {
-    if (message != "showWallPaper")
+    if (message != VynMessage::ShowWallPaper)
         return;
     // The host repaints after a wallpaper change; the panel follows with it.
     theme = AzaanTheme::read();
@@ -320,7 +321,7 @@ void HSPluginAzaan::slotUpdatePerMin()
 
 void HSPluginAzaan::slotDateSetChange(const QCString &message, const QByteArray &)
 {
-    if (message != "TimeInfoChanged")
+    if (message != VynMessage::TimeInfoChanged)
         return;
     updatePrayerRow();
     updateEventRow();
@@ -331,13 +332,13 @@ void HSPluginAzaan::slotDateSetChange(const QCString &message, const QByteArray 
 
 void HSPluginAzaan::slotSettingsChanged(const QCString &message, const QByteArray &)
 {
-    if (message == "azaansettingschange")
+    if (message == VynMessage::AzaanSettingsChanged)
         fullRefresh();
 }
 
 void HSPluginAzaan::slotDateTimeFormatChanged(const QCString &message, const QByteArray &)
 {
-    if (message == "Setup/TimeFormatChanged" || message == "Setup/DateFormatChanged")
+    if (message == VynMessage::TimeFormatChanged || message == VynMessage::DateFormatChanged)
         fullRefresh();
 }
 

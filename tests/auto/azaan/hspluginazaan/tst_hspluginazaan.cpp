@@ -13,7 +13,11 @@
 #include <zheader.h>
 #include <zheadless.h>
 
+#include "fakepluginsite.h"
+#include "screendump.h"
 #include "testdevice.h"
+
+#include <hspluginlibrary.h>
 
 #include <QDataStream>
 #include <QImage>
@@ -23,7 +27,6 @@
 #include <QtTest>
 
 #include <ctime>
-#include <dlfcn.h>
 #include <memory>
 
 namespace {
@@ -36,45 +39,10 @@ const char secondAlarmId[] = "b0cb22e0-645e-4242-a454-9c0bf4a99b54";
 
 const QRgb lineColour = qRgb(30, 30, 30);
 
-// The host's side of one plugin: a container on a screen-sized window.
-class AzaanSite : public HSPluginHost
-{
-public:
-    AzaanSite()
-    {
-        m_screen.setFixedSize(320, 240);
-        m_container = new QWidget(&m_screen);
-    }
-
-    int requestGeometry(QRect *) override { return 0; }
-    int requestDisplay() override { return 0; }
-    QWidget *containerWidget() override { return m_container; }
-    QWidget *screenWidget() override { return &m_screen; }
-    void listPlugins(QStringList &names) override { names = QStringList { QStringLiteral("Azaan") }; }
-
-private:
-    QWidget m_screen;
-    QWidget *m_container;
-};
-
-// The plugin library, loaded the way the host loads it.
-struct AzaanLibrary
-{
-    void *handle = nullptr;
-    HSCreateInstanceFunction create = nullptr;
-    HSDestroyInstanceFunction destroy = nullptr;
-    HSIsActivatedFunction isActivated = nullptr;
-};
-
 // Texts of the five rows, in row order, as the headless dump sees them.
 QStringList rowTexts(QWidget *container)
 {
-    QStringList texts;
-    for (QObject *child : container->children()) {
-        if (child->objectName() == QLatin1String("ZMarqueeText"))
-            texts << child->property(ZHeadless::DumpProperty).toStringList().join(QLatin1Char('\n'));
-    }
-    return texts;
+    return ScreenDump::childTexts(container, QStringLiteral("ZMarqueeText"));
 }
 
 QString rowText(QWidget *container, int row)
@@ -169,9 +137,9 @@ private:
     QStringList launchSelected();
     void setTimeZone(const QByteArray &zone);
 
-    AzaanLibrary m_library;
+    std::unique_ptr<HSPluginLibrary> m_library;
     std::unique_ptr<TestDevice> m_device;
-    std::unique_ptr<AzaanSite> m_site;
+    std::unique_ptr<FakePluginSite> m_site;
     HSPlugin *m_plugin = nullptr;
     QByteArray m_originalZone;
 };
@@ -182,21 +150,14 @@ void tst_HSPluginAzaan::initTestCase()
     qputenv("VYN_LAUNCH_DRY_RUN", "1");
     m_originalZone = qgetenv("TZ");
     const QString path = QStringLiteral(VYN_TEST_LIB_DIR "/libazaan_plugin.so");
-    m_library.handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    QVERIFY2(m_library.handle, dlerror());
-    m_library.create = reinterpret_cast<HSCreateInstanceFunction>(dlsym(m_library.handle, "createInstance"));
-    m_library.destroy = reinterpret_cast<HSDestroyInstanceFunction>(dlsym(m_library.handle, "destroyInstance"));
-    m_library.isActivated = reinterpret_cast<HSIsActivatedFunction>(dlsym(m_library.handle, "isActivated"));
-    QVERIFY(m_library.create);
-    QVERIFY(m_library.destroy);
-    QVERIFY(m_library.isActivated);
+    m_library = std::make_unique<HSPluginLibrary>(path);
+    QVERIFY2(m_library->isLoaded(), qPrintable(m_library->errorString()));
 }
 
 void tst_HSPluginAzaan::cleanupTestCase()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    if (m_library.handle)
-        dlclose(m_library.handle);
+    m_library.reset();
 }
 
 void tst_HSPluginAzaan::init()
@@ -214,14 +175,14 @@ void tst_HSPluginAzaan::init()
     ZSystemClock::setFixed(QDateTime(QDate(2024, 1, 15), QTime(12, 0)));
     // The broadcasts of the writes above reach nobody yet.
     QCoreApplication::processEvents();
-    m_site = std::make_unique<AzaanSite>();
+    m_site = std::make_unique<FakePluginSite>();
 }
 
 void tst_HSPluginAzaan::cleanup()
 {
     if (m_plugin) {
         m_plugin->deactivate();
-        m_library.destroy(m_plugin);
+        m_library->destroyInstance(m_plugin);
         m_plugin = nullptr;
     }
     m_site.reset();
@@ -242,7 +203,7 @@ void tst_HSPluginAzaan::setTimeZone(const QByteArray &zone)
 HSPlugin *tst_HSPluginAzaan::startPlugin()
 {
     QCoreApplication::processEvents();
-    m_plugin = m_library.create(m_site.get());
+    m_plugin = m_library->createInstance(m_site.get());
     if (!m_plugin)
         return nullptr;
     container()->setGeometry(m_plugin->geometry(QRect(0, 0, 320, 214)));
@@ -305,7 +266,7 @@ void tst_HSPluginAzaan::isActivated()
         const QString path = qEnvironmentVariable("VYN_APP_WRITE_PATH") + QStringLiteral("/setup/qd_azaan_hs.cfg");
         QVERIFY(m_device->writeFile(path, "[SETTINGS]\n" + settings));
     }
-    QCOMPARE(m_library.isActivated(), expected);
+    QCOMPARE(m_library->isActivated(), expected);
 }
 
 void tst_HSPluginAzaan::geometry_data()
@@ -331,7 +292,7 @@ void tst_HSPluginAzaan::geometry()
     else
         QVERIFY(m_device->writeFile(themeFile, theme));
 
-    m_plugin = m_library.create(m_site.get());
+    m_plugin = m_library->createInstance(m_site.get());
     QCOMPARE(m_plugin->geometry(QRect(0, 0, 320, 214)), expected);
     // Before activation the call is a pure query.
     QVERIFY(container()->children().isEmpty());
@@ -792,7 +753,7 @@ void tst_HSPluginAzaan::alarmCleanUp()
     QVERIFY(QMetaObject::invokeMethod(pluginObject(), "slotUpdatePerMin"));
     QCOMPARE(prayerAlarms().size(), 1);
     storeSilently("HGM_HSA_ALERT", alertAtEnd);
-    m_library.destroy(m_plugin);
+    m_library->destroyInstance(m_plugin);
     m_plugin = nullptr;
     QCOMPARE(prayerAlarms().size(), alarmStays ? 1 : 0);
 }
