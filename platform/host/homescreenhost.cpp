@@ -387,6 +387,11 @@ int HomeScreenHost::siteRequestGeometry(HSPluginSite *site, QRect *rect)
     HostedPlugin *entry = find(site);
     if (!entry || !rect || !rect->isValid() || !ZGlobal::getScreenR().contains(*rect))
         return 0;
+    // A plugin may move within the free space of the screen, never over another one's area.
+    for (const auto &other : m_plugins) {
+        if (other.get() != entry && isShown(other.get()) && other->container()->geometry().intersects(*rect))
+            return 0;
+    }
     if (QWidget *container = entry->container())
         container->setGeometry(*rect);
     return 1;

@@ -60,7 +60,8 @@ public:
     void setSuspended(bool suspended);
     bool isSuspended() const;
 
-    // The operations of the sites.
+    // The operations of the sites. A proposed rectangle is accepted when it lies inside the
+    // screen and overlaps no other shown plugin; the container then moves there.
     int siteRequestGeometry(HSPluginSite *site, QRect *rect);
     int siteRequestFocus(HSPluginSite *site);
     int siteRequestDisplay(HSPluginSite *site);

@@ -19,7 +19,8 @@ public:
     static void setOffset(qint64 seconds);
     static void reset();                       // back to the file, environment or real time
 
-    // Writes the clock file that every process on the device follows.
+    // Writes the clock file that every process on the device follows and announces
+    // "TimeInfoChanged" on "VYN/System".
     static bool writeDeviceClock(const QString &setting);
 };
 

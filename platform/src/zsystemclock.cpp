@@ -1,4 +1,6 @@
 #include "zsystemclock.h"
+#include "qcopchannel.h"
+#include "vynchannels.h"
 #include "setup_set_manager.h"
 #include "vyndevice.h"
 
@@ -142,5 +144,9 @@ bool ZSystemClock::writeDeviceClock(const QString &setting)
         return false;
     SETUP_SET_Manager file(QString::fromLatin1(clockFile));
     file.setSettingInfo(QStringLiteral("Clock"), QStringLiteral("Time"), setting);
-    return file.commit();
+    if (!file.commit())
+        return false;
+    // Every program that shows or schedules by the clock re-reads it now.
+    QCopChannel::send(VynChannel::System, VynMessage::TimeInfoChanged);
+    return true;
 }

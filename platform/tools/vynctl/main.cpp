@@ -7,6 +7,7 @@
 #include <qcopchannel.h>
 #include <setup_set_manager.h>
 #include <vynchannels.h>
+#include <util_datetime.h>
 #include <vyndevice.h>
 #include <zmsg.h>
 #include <zsystemclock.h>
@@ -42,6 +43,53 @@ int sendMessage(const QStringList &args)
     // Let the bus flush before the process ends.
     QTimer::singleShot(100, qApp, &QCoreApplication::quit);
     return qApp->exec();
+}
+
+// Sends one notice and lets the bus flush before the process ends.
+int announce(const char *channel, const char *message)
+{
+    if (!QCopChannel::send(channel, message))
+        return 1;
+    QTimer::singleShot(100, qApp, &QCoreApplication::quit);
+    return qApp->exec();
+}
+
+int setFormat(const QStringList &args)
+{
+    // format time 12|24, format date FORMAT: stored where UTIL_DateTime reads them, announced.
+    const QString what = args.value(1);
+    const QString value = args.value(2);
+    const bool time = what == QLatin1String("time");
+    if (args.size() != 3 || (!time && what != QLatin1String("date"))) {
+        fprintf(stderr, "usage: vyn-ctl format time 12|24 | vyn-ctl format date FORMAT\n");
+        return 2;
+    }
+    if (time ? value != QLatin1String("12") && value != QLatin1String("24")
+             : !UTIL_DateTime::dateFormatChoices().contains(value)) {
+        fprintf(stderr, "vyn-ctl: not a %s format: %s (date formats: %s)\n", qPrintable(what), qPrintable(value),
+                qPrintable(UTIL_DateTime::dateFormatChoices().join(QStringLiteral(", "))));
+        return 2;
+    }
+    SETUP_SET_Manager file(UTIL_DateTime::settingsFile());
+    file.setSettingInfo(QStringLiteral("DateTime"), time ? QStringLiteral("TimeFormat") : QStringLiteral("DateFormat"),
+                        value);
+    if (!file.commit())
+        return 1;
+    return announce(VynChannel::DateTimeFormat, time ? VynMessage::TimeFormatChanged : VynMessage::DateFormatChanged);
+}
+
+int setTheme(const QStringList &args)
+{
+    // theme NAME: the current skin, announced as a style change.
+    if (args.size() != 2 || args.at(1).isEmpty()) {
+        fprintf(stderr, "usage: vyn-ctl theme NAME\n");
+        return 2;
+    }
+    SETUP_SET_Manager file(QStringLiteral("/setup/vyn_theme.cfg"));
+    file.setSettingInfo(QStringLiteral("Theme"), QStringLiteral("Current"), args.at(1));
+    if (!file.commit())
+        return 1;
+    return announce(VynChannel::System, VynMessage::ApplyStyle);
 }
 
 int listen(const QStringList &args, int count, int timeoutMs)
@@ -281,6 +329,10 @@ int main(int argc, char **argv)
             "  listen CHANNEL...                print the messages of channels\n"
             "  clock [SETTING]                  set the device clock: 2024-06-01T12:00:00, @UNIXTIME,\n"
             "                                   +SECONDS / -SECONDS; no SETTING: real time again\n"
+            "  format time 12|24                set the time format (announces Setup/TimeFormatChanged)\n"
+            "  format date FORMAT               set the date format, e.g. dd/MM/yyyy or \"MMM d, yyyy\"\n"
+            "                                   (announces Setup/DateFormatChanged)\n"
+            "  theme NAME                       switch the skin (announces applyStyle() on VYN/System)\n"
             "  root                             print the device root\n"
             "  unread SMS MMS [--fail sms|mms]  set the unread message counts (--fail: that query fails)\n"
             "  calendar add --start ISO [--end ISO] --subject TEXT [--rrule RULE]\n"
@@ -334,10 +386,14 @@ int main(int argc, char **argv)
             fprintf(stderr, "vyn-ctl: not a clock setting: %s\n", qPrintable(args.value(1)));
             return 2;
         }
-        QCopChannel::send(VynChannel::System, VynMessage::TimeInfoChanged);
+        // The platform clock announced the change; let the bus flush.
         QTimer::singleShot(100, &app, &QCoreApplication::quit);
         return app.exec();
     }
+    if (command == QLatin1String("format"))
+        return setFormat(args);
+    if (command == QLatin1String("theme"))
+        return setTheme(args);
     if (command == QLatin1String("root")) {
         out() << VynDevice::root() << Qt::endl;
         return 0;
