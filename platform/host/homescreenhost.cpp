@@ -342,6 +342,12 @@ HSPluginHost *HomeScreenHost::site(const QString &name) const
     return entry ? entry->site.get() : nullptr;
 }
 
+HSPlugin *HomeScreenHost::plugin(const QString &name) const
+{
+    HostedPlugin *entry = find(name);
+    return entry ? entry->plugin : nullptr;
+}
+
 QWidget *HomeScreenHost::container(const QString &name) const
 {
     HostedPlugin *entry = find(name);

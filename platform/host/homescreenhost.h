@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class HSPlugin;
 class HSPluginHost;
 class HSPluginSite;
 class ZHeader;
@@ -51,6 +52,8 @@ public:
     QStringList shownPlugins() const;
     QString focusedPlugin() const;
     HSPluginHost *site(const QString &name) const;
+    // The plugin object the host drives under that framework name; null when none.
+    HSPlugin *plugin(const QString &name) const;
     QWidget *container(const QString &name) const;
 
     // 0 when a plugin consumed the key or the focus moved, 1 otherwise.
