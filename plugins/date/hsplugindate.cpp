@@ -275,7 +275,10 @@ void HSPluginDate::redraw()
 void HSPluginDate::slotUpdatePerMin()
 {
     midnightCheck();
-    redraw();
+    // An idle minute costs nothing: the date is drawn again only when its text changes. Notices
+    // (wallpaper, backlight, formats) still redraw whatever the text.
+    if (DateLayout::currentText() != marquee.text())
+        redraw();
 }
 
 void HSPluginDate::slotUpdatePerSec()
