@@ -68,7 +68,7 @@ void ExternalClockPanel::message(const QCString &message, const QByteArray &)
     // Only the two styles the settings announce; anything else leaves the display as it is.
     if (message == VynMessage::Digital)
         setStyle(Digital);
-    else if (message == "analog")
+    else if (message == VynMessage::Analog)
         setStyle(Analog);
 }
 
