@@ -40,6 +40,7 @@ struct HostedPlugin
     std::unique_ptr<HSPluginSite> site;
     bool initialized = false;
     bool active = false;
+    bool focusable = true;
     bool placing = false;
 
     QWidget *container() const { return site ? site->containerWidget() : nullptr; }
@@ -119,7 +120,7 @@ void HomeScreenHost::start()
     if (config.plugins.isEmpty())
         qCInfo(hostLog()) << "no plugins configured in" << m_options.configPath;
     for (const HSFrameworkConfig::Plugin &plugin : config.plugins)
-        load(plugin.library, plugin.name);
+        load(plugin.library, plugin.name, plugin.focus);
 
     // The frame stays above whatever the plugins draw.
     if (m_header)
@@ -130,7 +131,7 @@ void HomeScreenHost::start()
     focusEntry();
 }
 
-void HomeScreenHost::load(const QString &library, const QString &name)
+void HomeScreenHost::load(const QString &library, const QString &name, bool focus)
 {
     if (!HSFrameworkConfig::isLibraryName(library)) {
         qCWarning(hostLog()) << "skipping" << library << ": not a file name in the plugin folder";
@@ -149,6 +150,7 @@ void HomeScreenHost::load(const QString &library, const QString &name)
     auto entry = std::make_unique<HostedPlugin>();
     entry->library = library;
     entry->name = name;
+    entry->focusable = focus;
     entry->handle = std::move(handle);
     entry->site = std::make_unique<HSPluginSite>(this, name);
     entry->plugin = entry->handle->createInstance(entry->site.get());
@@ -234,11 +236,19 @@ std::vector<HostedPlugin *> HomeScreenHost::screenOrder() const
     return shown;
 }
 
+std::vector<HostedPlugin *> HomeScreenHost::focusOrder() const
+{
+    std::vector<HostedPlugin *> order = screenOrder();
+    order.erase(std::remove_if(order.begin(), order.end(), [](const HostedPlugin *entry) { return !entry->focusable; }),
+                order.end());
+    return order;
+}
+
 HostedPlugin *HomeScreenHost::focusEntry()
 {
     if (m_focus && isShown(m_focus))
         return m_focus;
-    const std::vector<HostedPlugin *> shown = screenOrder();
+    const std::vector<HostedPlugin *> shown = focusOrder();
     m_focus = shown.empty() ? nullptr : shown.front();
     return m_focus;
 }
@@ -272,7 +282,7 @@ int HomeScreenHost::handleKey(int key, int phase)
         step = -1;
     if (step == 0 || (phase != 0 && phase != 2))
         return 1;
-    const std::vector<HostedPlugin *> shown = screenOrder();
+    const std::vector<HostedPlugin *> shown = focusOrder();
     const auto at = std::find(shown.begin(), shown.end(), focus);
     if (at == shown.end())
         return 1;
@@ -406,7 +416,7 @@ int HomeScreenHost::siteRequestGeometry(HSPluginSite *site, QRect *rect)
 int HomeScreenHost::siteRequestFocus(HSPluginSite *site)
 {
     HostedPlugin *entry = find(site);
-    if (!entry || !isShown(entry))
+    if (!entry || !entry->focusable || !isShown(entry))
         return 0;
     m_focus = entry;
     return 1;

@@ -80,12 +80,14 @@ private slots:
     void frameworkMessage(const QCString &message, const QByteArray &data);
 
 private:
-    void load(const QString &library, const QString &name);
+    void load(const QString &library, const QString &name, bool focus = true);
     void showEntry(HostedPlugin *entry);
     void hideEntry(HostedPlugin *entry);
     bool place(HostedPlugin *entry);
     bool isShown(const HostedPlugin *entry) const;
     std::vector<HostedPlugin *> screenOrder() const;
+    // The shown plugins that take the key focus, in screen order.
+    std::vector<HostedPlugin *> focusOrder() const;
     void moveFocus(HostedPlugin *from, HostedPlugin *to);
     HostedPlugin *find(const QString &name) const;
     HostedPlugin *find(const HSPluginSite *site) const;

@@ -21,7 +21,9 @@ HSFrameworkConfig HSFrameworkConfig::read(const QString &path)
         QString name;
         file.getSettingInfo(library, QStringLiteral("Name"), name, QString());
         name = name.trimmed();
-        config.plugins.append({ library, name.isEmpty() ? defaultName(library) : name });
+        bool focus = true;
+        file.getSettingInfo(library, QStringLiteral("Focus"), focus, true);
+        config.plugins.append({ library, name.isEmpty() ? defaultName(library) : name, focus });
     }
     file.getSettingInfo(QStringLiteral("Frame"), QStringLiteral("ShowHeader"), config.showHeader, true);
     return config;

@@ -10,18 +10,23 @@
 //   List=libstatustext_plugin.so;libclock_plugin.so;libazaan_plugin.so
 //   [libazaan_plugin.so]
 //   Name=Azaan
+//   [libclock_plugin.so]
+//   Focus=false
 //   [Frame]
 //   ShowHeader=true
 //
 // "List" names the plugin libraries in loading order (';' or ',' between them); each one's
 // group gives the framework name that "VYN/HSFRAMEWORK" messages use, by default the library
-// name without "lib", "_plugin" and ".so", capitalised ("libclock_plugin.so": "Clock").
+// name without "lib", "_plugin" and ".so", capitalised ("libclock_plugin.so": "Clock"). "Focus"
+// false keeps a plugin that only shows something (clock, date) out of the key focus: the
+// direction keys pass over it.
 struct HSFrameworkConfig
 {
     struct Plugin
     {
         QString library;
         QString name;
+        bool focus = true;
     };
 
     QList<Plugin> plugins;

@@ -82,6 +82,7 @@ private slots:
     void suspendsWhileHidden();
     void shutsDownLastFirst();
     void siteOperations();
+    void passesOverPluginsWithoutFocus();
     void headlessRun();
     void commandLine_data();
     void commandLine();
@@ -429,6 +430,10 @@ void tst_HomeScreenHost::siteOperations()
     QRect invalid(QPoint(0, 0), QPoint(-1, -1));
     QCOMPARE(site->requestGeometry(&invalid), 0);
     QCOMPARE(container->geometry(), QRect(0, 40, 160, 40));
+    // Never over another shown plugin (TestTwo holds 0,100 160x40).
+    QRect overTwo(100, 130, 50, 30);
+    QCOMPARE(site->requestGeometry(&overTwo), 0);
+    QCOMPARE(container->geometry(), QRect(0, 40, 160, 40));
     QRect inside(10, 150, 100, 30);
     QCOMPARE(site->requestGeometry(&inside), 1);
     QCOMPARE(container->geometry(), inside);
@@ -445,6 +450,24 @@ void tst_HomeScreenHost::siteOperations()
     QVERIFY(host->hidePlugin(QStringLiteral("TestOne")));
     QCOMPARE(site->requestDisplay(), 0);
     QVERIFY(container->isHidden());
+}
+
+void tst_HomeScreenHost::passesOverPluginsWithoutFocus()
+{
+    QVERIFY(m_device->writeFile(QString::fromLatin1(configPath),
+                                "[Plugins]\nList=libtestone_plugin.so;libtesttwo_plugin.so;libtestthree_plugin.so\n"
+                                "[libtestone_plugin.so]\nName=TestOne\nFocus=false\n"
+                                "[libtesttwo_plugin.so]\nName=TestTwo\n[libtestthree_plugin.so]\nName=TestThree\n"));
+    auto host = startHost();
+    // Shown, but the focus starts at the first plugin that takes it.
+    QCOMPARE(host->shownPlugins(), QStringList({ "TestOne", "TestTwo", "TestThree" }));
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestTwo"));
+    QCOMPARE(host->handleKey(HSKeyUp), 1);
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestTwo"));
+    QCOMPARE(host->handleKey(HSKeyDown), 0);
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestThree"));
+    QCOMPARE(host->site(QStringLiteral("TestOne"))->requestFocus(), 0);
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestThree"));
 }
 
 void tst_HomeScreenHost::headlessRun()
