@@ -67,6 +67,12 @@ HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
     m_softKeys->setGeometry(ZGlobal::getCstR());
 
     connect(m_frameworkChannel, &QCopChannel::received, this, &HomeScreenHost::frameworkMessage);
+    // A new theme changes the plugins' fonts and spacing: every shown plugin is placed afresh.
+    auto *systemChannel = new QCopChannel(VynChannel::System, this);
+    connect(systemChannel, &QCopChannel::received, this, [this](const QCString &message) {
+        if (message == VynMessage::ApplyStyle)
+            relayout();
+    });
     auto *launcherChannel = new QCopChannel(AM_Global::getLauncherChannel(), this);
     connect(launcherChannel, &QCopChannel::received, this, [this](const QCString &message) {
         // The plugins redraw their own areas on the same notice.
@@ -213,6 +219,19 @@ bool HomeScreenHost::place(HostedPlugin *entry)
     }
     container->setGeometry(rect);
     return true;
+}
+
+void HomeScreenHost::relayout()
+{
+    // Top to bottom, so a plugin placed under another one sees where that one went.
+    for (HostedPlugin *entry : screenOrder()) {
+        if (QWidget *container = entry->container()) {
+            container->setVisible(place(entry));
+            container->update();
+        }
+    }
+    focusEntry();
+    update();
 }
 
 bool HomeScreenHost::isShown(const HostedPlugin *entry) const

@@ -61,6 +61,8 @@ public:
     bool showPlugin(const QString &name);
     bool hidePlugin(const QString &name);
     void setSuspended(bool suspended);
+    // Asks every shown plugin for its rectangle again and moves its container there ("applyStyle()").
+    void relayout();
     bool isSuspended() const;
 
     // The operations of the sites. A proposed rectangle is accepted when it lies inside the

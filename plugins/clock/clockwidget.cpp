@@ -24,8 +24,6 @@ ClockWidget::ClockWidget(HSPluginHost *site, QWidget *parent)
     setAutoFillBackground(false);
     marquee.setParent(this);
     loadDigitalFont();
-    if (parent)
-        buffer = QPixmap(parent->size());
 }
 
 ClockWidget::~ClockWidget() = default;
@@ -44,33 +42,35 @@ void ClockWidget::loadDigitalFont()
 
 void ClockWidget::drawClock()
 {
+    compose();
+    update();
+}
+
+void ClockWidget::compose()
+{
     ++m_redraws;
-    // The buffer is the container's size; an empty container leaves nothing to draw.
-    const QSize wanted = container() ? container()->size() : size();
-    if (buffer.size() != wanted)
-        buffer = wanted.isEmpty() ? QPixmap() : QPixmap(wanted);
-    if (buffer.isNull()) {
-        update();
+    // The text follows the clock even while there is nothing to draw it on (hidden, no size).
+    marquee.setText(ClockLayout::currentText());
+    // The buffer is the widget's size and shows the wallpaper where the widget is now.
+    if (buffer.size() != size())
+        buffer = size().isEmpty() ? QPixmap() : QPixmap(size());
+    drawnAt = mapTo(window(), QPoint(0, 0));
+    if (buffer.isNull())
         return;
-    }
     QPainter painter(&buffer);
     // The idle screen's wallpaper is screen-sized at the top-level window's origin.
     const QPixmap wallpaper = QWallpaper::wallpaper();
-    if (wallpaper.isNull()) {
+    if (wallpaper.isNull())
         painter.fillRect(buffer.rect(), ZGlobal::backgroundColor());
-    } else {
-        const QPoint origin = mapTo(window(), QPoint(0, 0));
-        painter.drawPixmap(QPoint(0, 0), wallpaper, QRect(origin, buffer.size()));
-    }
+    else
+        painter.drawPixmap(QPoint(0, 0), wallpaper, QRect(drawnAt, buffer.size()));
     painter.end();
     drawDigitalClock();
-    update();
 }
 
 void ClockWidget::drawDigitalClock()
 {
     marquee.setGeometry(QRect(0, 0, width(), height()));
-    marquee.setText(ClockLayout::currentText());
     marquee.setFont(font);
     QPainter painter(&buffer);
     painter.setPen(QPen(QColor(QRgb(fontInfo.color)), 0, Qt::SolidLine));
@@ -91,7 +91,6 @@ bool ClockWidget::adjustGeometry()
     if (!site->requestGeometry(&proposed))
         return false;
     setGeometry(0, 0, size.width(), size.height());
-    buffer = QPixmap(box->size());
     return true;
 }
 
@@ -101,7 +100,6 @@ void ClockWidget::requestShow()
     if (!box)
         return;
     setGeometry(0, 0, box->width(), box->height());
-    buffer = QPixmap(box->size());
     mode = 0;
     drawClock();
 }
@@ -141,6 +139,10 @@ void ClockWidget::slotMyFavesUpdateSetting(const QCString &message, const QByteA
 
 void ClockWidget::paintEvent(QPaintEvent *)
 {
+    // The host moved or resized the container since the last redraw: the old picture would
+    // show the wrong wallpaper, or be cut.
+    if (buffer.size() != size() || drawnAt != mapTo(window(), QPoint(0, 0)))
+        compose();
     if (buffer.isNull())
         return;
     QPainter painter(this);

@@ -47,6 +47,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Draws the buffer without asking for a paint.
+    void compose();
     void drawDigitalClock();
     QWidget *container() const;
 
@@ -56,6 +58,8 @@ private:
     ZMarqueeText marquee;
     QPixmap faceImage;
     QPixmap buffer;
+    // Where in the window the buffer's wallpaper was taken from.
+    QPoint drawnAt;
     QFont font;
     IdleFontInfo fontInfo;
     int m_redraws = 0;

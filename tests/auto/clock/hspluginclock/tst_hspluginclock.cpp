@@ -396,16 +396,21 @@ void tst_HSPluginClock::styleChangesKeepThePlace()
     QCOMPARE(container()->geometry(), place);
     QCOMPARE(widget()->geometry(), QRect(QPoint(0, 0), place.size()));
 
-    // A theme with a larger clock font: the box grows leftwards, the right edge stays.
+    // A theme with a larger clock font: the box grows leftwards, the right edge stays, and the
+    // date under it makes room.
     QVERIFY(m_device->writeFile(QStringLiteral("/usr/SYSqtapp/skins/default/homescreen.cfg"),
-                                themeWith("Padding_Right=3\n", "Size=26\nLeading=26\n")));
+                                themeWith("Padding_Right=3\n", "Size=30\nLeading=30\n")));
     QVERIFY(IdleHost::sendAndWait(VynChannel::System, VynMessage::ApplyStyle));
-    // It would now reach into the date under it: the host refuses, the clock stays put.
+    const QSize grown = ClockLayout::currentBoxSize();
+    QVERIFY(grown.width() > place.width());
+    QCOMPARE(container()->geometry(), QRect(QPoint(317 - grown.width(), place.top()), grown));
+    QCOMPARE(widget()->size(), grown);
     const QRect date = m_host->container(QStringLiteral("Date"))->geometry();
-    const QRect grown(place.left() + place.width() - ClockLayout::currentBoxSize().width(), place.top(),
-                      ClockLayout::currentBoxSize().width(), ClockLayout::currentBoxSize().height());
-    QCOMPARE(container()->geometry(), grown.intersects(date) ? place : grown);
+    QVERIFY(!date.intersects(container()->geometry()));
+    QCOMPARE(date.top(), container()->geometry().bottom() + 1);
     QCOMPARE(shownTime(), QStringLiteral("10:09"));
+    const QFontMetrics drawn(HomeScreenTheme::skinFont(ClockLayout::drawFontInfo()));
+    QVERIFY(drawn.horizontalAdvance(shownTime()) <= widget()->width());
 }
 
 void tst_HSPluginClock::clockFormatChange()
