@@ -47,6 +47,11 @@ ExternalClockPanel::ExternalClockPanel(QWidget *parent)
         if (message == VynMessage::TimeInfoChanged)
             refresh();
     });
+    auto *formats = new QCopChannel(VynChannel::DateTimeFormat, this);
+    connect(formats, &QCopChannel::received, this, [this](const QCString &message) {
+        if (message == VynMessage::TimeFormatChanged)
+            refresh();
+    });
     refresh();
 }
 
