@@ -296,8 +296,9 @@ void HSPluginDate::slotDateSetChange(const QCString &message, const QByteArray &
 {
     if (message == VynMessage::TimeInfoChanged) {
         // A clock set into (or out of) the last minute of the day switches the second timer now,
-        // not at the next minute tick.
-        midnightCheck();
+        // not at the next minute tick; a hidden or suspended date keeps both timers stopped.
+        if (minuteTimer && minuteTimer->isActive())
+            midnightCheck();
         redraw();
     } else if (message == VynMessage::LcdOn || message == VynMessage::BacklightDimmed
                || message == VynMessage::BacklightRestored) {

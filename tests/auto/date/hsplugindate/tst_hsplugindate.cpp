@@ -172,6 +172,16 @@ void tst_HSPluginDate::timeSetIntoTheLastMinute()
     QVERIFY(IdleHost::sendAndWait(VynChannel::System, VynMessage::TimeInfoChanged, "garbage"));
     QVERIFY(!timer("secondTimer")->isActive());
     QCOMPARE(shownDate(), QStringLiteral("2024-06-02"));
+
+    // Hidden, nothing starts: the minute tick that would stop the second timer is off too.
+    QVERIFY(m_host->hidePlugin(QStringLiteral("Date")));
+    ZSystemClock::setFixed(QDateTime(QDate(2024, 6, 2), QTime(23, 59, 40)));
+    QVERIFY(IdleHost::sendAndWait(VynChannel::System, VynMessage::TimeInfoChanged));
+    QVERIFY(!timer("secondTimer")->isActive());
+    QVERIFY(!timer("minuteTimer")->isActive());
+    // Shown again in the last minute, the per-second redraws start at once.
+    QVERIFY(m_host->showPlugin(QStringLiteral("Date")));
+    QVERIFY(timer("secondTimer")->isActive());
 }
 
 void tst_HSPluginDate::widthFollowsTheText_data()
