@@ -2,9 +2,12 @@
 #include <qcopchannel.h>
 #include <vynchannels.h>
 #include <zheadless.h>
+#include <zsystemclock.h>
 
 #include "testdevice.h"
 
+#include <QFile>
+#include <QImage>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -18,6 +21,7 @@ private slots:
     void hands();
     void followsTheAnnouncedStyle_data();
     void followsTheAnnouncedStyle();
+    void analogWithoutTheFaceIcon();
 };
 
 void tst_ExternalClockPanel::hands_data()
@@ -76,6 +80,25 @@ void tst_ExternalClockPanel::followsTheAnnouncedStyle()
         QCOMPARE(panel.style(), expected[i]);
     }
     QVERIFY(panel.property(ZHeadless::DumpProperty).toStringList().value(0).startsWith(QLatin1String("External display: analog")));
+}
+
+void tst_ExternalClockPanel::analogWithoutTheFaceIcon()
+{
+    TestDevice device;
+    QVERIFY(QFile::remove(device.hostPath(QStringLiteral("/usr/SYSqtapp/icons/analog_clock_face.png"))));
+    QVERIFY(device.writeFile(QStringLiteral("/setup/vyn_idle.cfg"), "[ClockPlugin]\nClockMode=Analog\n"));
+    QVERIFY(device.writeFile(QStringLiteral("/usr/SYSqtapp/skins/default/homescreen.cfg"),
+                             "[Idle]\nAnalogClockHands_Color=16711680\nAnalogClockHands_Width=999\n"));
+    ZSystemClock::setFixed(QDateTime(QDate(2024, 6, 1), QTime(3, 0)));
+    ExternalClockPanel panel;
+    panel.resize(panel.sizeHint());
+    const QImage image = panel.grab().toImage();
+    // A plain dial, and the hands in the theme's colour from its centre: the minute hand up,
+    // the hour hand to the right.
+    const QPoint centre(160, 14 + (120 - 14) / 2);
+    QCOMPARE(QColor(image.pixel(centre + QPoint(0, -20))).red(), 255);
+    QCOMPARE(QColor(image.pixel(centre + QPoint(10, 0))).red(), 255);
+    QCOMPARE(QColor(image.pixel(centre + QPoint(-10, 0))).red(), 0x0b);
 }
 
 QTEST_MAIN(tst_ExternalClockPanel)
