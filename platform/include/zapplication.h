@@ -43,6 +43,10 @@ public:
     // Reloads the texts and the direction, after a language change.
     void applyLanguage();
 
+signals:
+    // The phone asks every program to give way to the idle screen (the red key).
+    void askReturnToIdle(int reason);
+
 private:
     bool startHeadless();
     void finishHeadless();

@@ -12,7 +12,7 @@ class QLineEdit;
 // gives it the focus and types the key that opened it. Every change of the text is reported by
 // sigTextChanged; editing it back to empty reports clearAllText. The centre key (Return)
 // hides the box, hands the focus back and passes that key on to the widget that had it,
-// after which isHideByCSK is true. Up and Down go to that widget as well.
+// after which isHideByCSK is true. Up and Down go to that widget too, the box keeping the focus.
 class ZJumpBox : public QWidget
 {
     Q_OBJECT
@@ -42,7 +42,7 @@ private slots:
     void textEdited(const QString &text);
 
 private:
-    void handBack(QKeyEvent *event);
+    void handBack(QKeyEvent *event, bool moveFocus);
 
     QLabel *m_label;
     QLineEdit *m_edit;

@@ -88,12 +88,13 @@ void ZJumpBox::textEdited(const QString &text)
         emit clearAllText();
 }
 
-void ZJumpBox::handBack(QKeyEvent *event)
+void ZJumpBox::handBack(QKeyEvent *event, bool moveFocus)
 {
     QWidget *target = m_previousFocus;
     if (!target)
         return;
-    target->setFocus();
+    if (moveFocus)
+        target->setFocus();
     QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(), event->isAutoRepeat());
     QApplication::sendEvent(target, &copy);
 }
@@ -111,11 +112,14 @@ bool ZJumpBox::eventFilter(QObject *watched, QEvent *event)
             return true;
         m_hideByCSK = true;
         hide();
-        handBack(key);
+        handBack(key, true);
         return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        handBack(key);
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        // The list moves under the box; typing goes on.
+        handBack(key, false);
         return true;
     default:
         return false;
