@@ -35,7 +35,7 @@ public:
     void close();
     bool isOpen() const;
 
-    // The files that a ringtone pick offers for these extensions, as device host paths, by name.
+    // The files that a ringtone pick offers for these extensions, as device paths, by file name.
     static QStringList soundFiles(const QStringList &extensions);
 
 private slots:

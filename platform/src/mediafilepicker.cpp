@@ -50,12 +50,14 @@ QStringList MediaFilePicker::soundFiles(const QStringList &extensions)
         wanted.insert(extension.toLower());
     QStringList files;
     for (const char *folder : { "/usr/data_resource/sound", "/vynlocal/download/audio" }) {
-        QDirIterator it(VynDevice::hostPath(QString::fromLatin1(folder)), QDir::Files | QDir::Readable,
-                        QDirIterator::Subdirectories);
+        const QString device = QString::fromLatin1(folder);
+        const QString host = VynDevice::hostPath(device);
+        QDirIterator it(host, QDir::Files | QDir::Readable, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo info(it.next());
+            // Device paths, as the files are stored in settings.
             if (wanted.contains(info.suffix().toLower()))
-                files << info.filePath();
+                files << device + info.filePath().mid(host.size());
         }
     }
     std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {

@@ -50,7 +50,8 @@ int ZJumpBox::skinWidgetClass() const
 
 void ZJumpBox::activate(QKeyEvent *event)
 {
-    QWidget *focus = QApplication::focusWidget();
+    // The window's focus widget, whether or not the window is active just now.
+    QWidget *focus = window()->focusWidget();
     if (focus && focus != m_edit)
         m_previousFocus = focus;
     else if (!m_previousFocus && parentWidget())
