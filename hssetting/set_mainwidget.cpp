@@ -2,6 +2,7 @@
 #include "hsset_manager.h"
 
 #include <res_icon_reader.h>
+#include <vynchannels.h>
 #include <zapplication.h>
 #include <zlistbox.h>
 #include <zresource.h>
@@ -19,7 +20,7 @@ SET_MainWidget::SET_MainWidget(QWidget *parent, const char *name, Qt::WindowFlag
     fillList();
 
     connect(list, &ZListBox::selected, this, &SET_MainWidget::slotListItemClicked);
-    channel = new QCopChannel("VYN/HSFRAMEWORK", this);
+    channel = new QCopChannel(VynChannel::HomeScreenFramework, this);
     connect(channel, &QCopChannel::received, this, &SET_MainWidget::processHSFrameWorkMsg);
     if (auto *app = qobject_cast<ZApplication *>(QCoreApplication::instance()))
         connect(app, &ZApplication::askReturnToIdle, this, &SET_MainWidget::slotRightSFKey);
@@ -90,14 +91,14 @@ void SET_MainWidget::slotListItemClicked(int index)
 
 void SET_MainWidget::processHSFrameWorkMsg(const QCString &message, const QByteArray &)
 {
-    if (message == "activePlugIn()" || message == "deactivePlugIn()") {
+    if (message == VynMessage::ActivatePlugin || message == VynMessage::DeactivatePlugin) {
         fillList();
         return;
     }
     QString value;
-    if (message == "digital")
+    if (message == VynMessage::Digital)
         value = RES_TEXT("TXT_RID_LIST_A_DIGITAL", "digital");
-    else if (message == "analog")
+    else if (message == VynMessage::Analog)
         value = RES_TEXT("TXT_RID_LIST_A_ANALOG", "analog");
     else
         return;

@@ -39,6 +39,7 @@ constexpr char AzaanSettingsChanged[] = "azaansettingschange";
 constexpr char ActivatePlugin[] = "activePlugIn()";
 constexpr char DeactivatePlugin[] = "deactivePlugIn()";
 constexpr char Digital[] = "digital";  // also on ClockCli
+constexpr char Analog[] = "analog";    // also on ClockCli
 
 // HomeScreenSyncing
 constexpr char BeginSyncing[] = "beginSyncing()";

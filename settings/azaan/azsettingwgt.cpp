@@ -7,6 +7,7 @@
 #include <setup_theme.h>
 #include <util_mimetype.h>
 #include <util_uilocker.h>
+#include <vynchannels.h>
 #include <zapplication.h>
 #include <zlistbox.h>
 #include <zmessagedlg.h>
@@ -167,7 +168,8 @@ void AZSettingWgt::notifyHomeScreen()
     const bool wanted = settings->getEnabled() == on
             && (settings->getPrayer() == on || settings->getMessage() == on || settings->getCalendar() == on
                 || settings->getEvent() == on || settings->getMedia() == on);
-    ZMsg message("VYN/HSFRAMEWORK", wanted ? "activePlugIn()" : "deactivePlugIn()", false);
+    ZMsg message(VynChannel::HomeScreenFramework, wanted ? VynMessage::ActivatePlugin : VynMessage::DeactivatePlugin,
+                 false);
     message << QStringLiteral("Azaan");
     message.send();
 }

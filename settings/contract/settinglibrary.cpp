@@ -1,22 +1,15 @@
 #include "settinglibrary.h"
 
+#include <hspluginlibrary.h>
 #include <zlibrarypath.h>
 #include <zlog.h>
 
-#include <QFile>
-
-#include <dlfcn.h>
-
-SettingLibrary::SettingLibrary(void *handle, const QString &path)
-    : m_handle(handle)
-    , m_path(path)
+SettingLibrary::SettingLibrary(std::unique_ptr<HSPluginLibrary> library)
+    : m_library(std::move(library))
 {
 }
 
-SettingLibrary::~SettingLibrary()
-{
-    dlclose(m_handle);
-}
+SettingLibrary::~SettingLibrary() = default;
 
 std::unique_ptr<SettingLibrary> SettingLibrary::open(const QString &name)
 {
@@ -26,24 +19,20 @@ std::unique_ptr<SettingLibrary> SettingLibrary::open(const QString &name)
         qCWarning(zlog("qd_idle")) << "settings library" << name << "refused:" << reason;
         return nullptr;
     }
-    void *handle = dlopen(QFile::encodeName(path).constData(), RTLD_LAZY | RTLD_LOCAL);
-    if (!handle) {
-        qCWarning(zlog("qd_idle")) << "settings library" << name << "not loaded:" << dlerror();
+    auto library = std::make_unique<HSPluginLibrary>(path, HSPluginLibrary::SettingsExports);
+    if (!library->isLoaded()) {
+        qCWarning(zlog("qd_idle")) << "settings library not loaded:" << library->errorString();
         return nullptr;
     }
-    return std::unique_ptr<SettingLibrary>(new SettingLibrary(handle, path));
+    return std::unique_ptr<SettingLibrary>(new SettingLibrary(std::move(library)));
 }
 
 QString SettingLibrary::path() const
 {
-    return m_path;
+    return m_library->path();
 }
 
 HSGetSettingInfoFunction SettingLibrary::getSettingInfo() const
 {
-    dlerror();
-    auto function = reinterpret_cast<HSGetSettingInfoFunction>(dlsym(m_handle, "getSettingInfo"));
-    if (!function)
-        qCWarning(zlog("qd_idle")) << "settings library" << m_path << "lacks getSettingInfo";
-    return function;
+    return m_library->function<HSGetSettingInfoFunction>("getSettingInfo");
 }

@@ -7,9 +7,12 @@
 
 #include <memory>
 
-// An open settings library. The name comes from a catalogue that may sit in a writable folder,
-// so it is loaded only from the platform's library folders (ZLibraryPath); refusals and loader
-// errors are logged. The library is closed when the object goes.
+class HSPluginLibrary;
+
+// An open settings library. Its name comes from a catalogue that may sit in a writable folder,
+// so it is loaded only from the platform's library folders (ZLibraryPath), through the plugin
+// kit's library handle; refusals and loader errors are logged. The library is closed when the
+// object goes; its descriptors must be gone by then.
 class SettingLibrary
 {
 public:
@@ -20,14 +23,12 @@ public:
     SettingLibrary &operator=(const SettingLibrary &) = delete;
 
     QString path() const;
-    // The export; null, logged, when the library lacks it.
     HSGetSettingInfoFunction getSettingInfo() const;
 
 private:
-    SettingLibrary(void *handle, const QString &path);
+    explicit SettingLibrary(std::unique_ptr<HSPluginLibrary> library);
 
-    void *m_handle;
-    QString m_path;
+    std::unique_ptr<HSPluginLibrary> m_library;
 };
 
 #endif
