@@ -3,10 +3,11 @@
 
 #include <QMetaType>
 
-// Types of the phone library: states the modem reports and the events it sends.
+// Types of the phone library: states the modem reports and the events it sends. The state
+// enums are int-based: a modem may report a value not listed here, and it must stay a value.
 typedef unsigned char UINT8;
 
-enum TAPI_NETWORK_STATUS_E {
+enum TAPI_NETWORK_STATUS_E : int {
     TAPI_NETWORK_STATUS_NONE = 0,
     TAPI_NETWORK_STATUS_SEARCHING = 1,
     TAPI_NETWORK_STATUS_REGISTERING = 2,
@@ -17,14 +18,14 @@ enum TAPI_NETWORK_STATUS_E {
     TAPI_NETWORK_STATUS_UNREGISTERED_SIM = 7,
 };
 
-enum TAPI_BATTERY_STATUS_E {
+enum TAPI_BATTERY_STATUS_E : int {
     TAPI_BATTERY_STATUS_NORMAL = 0,
     TAPI_BATTERY_STATUS_CHARGE_ERROR = 1,
     TAPI_BATTERY_STATUS_CHARGING = 2,
     TAPI_BATTERY_STATUS_INVALID = 3,
 };
 
-enum TAPI_CHARGER_STATUS_E {
+enum TAPI_CHARGER_STATUS_E : int {
     TAPI_CHARGER_DISCONNECTED = 0,
     TAPI_CHARGER_CONNECTED = 1,
 };
