@@ -54,7 +54,7 @@ done
 # One line per program: build target, then its arguments. A new program is one more case.
 # The home screen also needs its plugins and the programs it launches.
 case "$app" in
-    home) target=vyn-homescreen; args=(); also=(azaan_plugin azaan_settings hssetting_app prayer_app vyn-placeholder vyn-ctl) ;;
+    home) target=vyn-homescreen; args=(); also=(azaan_plugin statustext_plugin azaan_settings hssetting_app prayer_app vyn-placeholder vyn-ctl) ;;
     prayer) target=prayer_app; args=(); also=() ;;
     events) target=prayer_app; args=(event); also=() ;;
     settings) target=hssetting_app; args=(); also=(azaan_settings azaan_plugin) ;;

@@ -2,6 +2,8 @@
 #include "homescreenhost.h"
 #include "hsframeworkconfig.h"
 
+#include <hs_idle_frame.h>
+#include <tapi_client.h>
 #include <vyndevice.h>
 #include <zapplication.h>
 #include <zglobal.h>
@@ -39,6 +41,9 @@ int main(int argc, char **argv)
     // A fresh device root gets the shipped files; existing ones are never overwritten.
     VynDevice::installImage();
 
+    // The telephony events the plugins may listen to; it outlives them.
+    TAPI_Client tapi;
+    HS_IDLE_Frame::pTapi = &tapi;
     HomeScreenHost host({ parser.value(configOption), parser.value(pluginDirOption) });
     host.start();
     app.setMainWidget(&host);
@@ -47,5 +52,8 @@ int main(int argc, char **argv)
     host.move(0, 0);
     host.show();
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &host, &HomeScreenHost::shutdown);
-    return app.exec();
+    const int result = app.exec();
+    host.shutdown();
+    HS_IDLE_Frame::pTapi = nullptr;
+    return result;
 }

@@ -36,6 +36,7 @@ const Expectation expectations[] = {
       0, "Azaan" },
     { "libazaan_plugin.so", "master switch off", "/setup/qd_azaan_hs.cfg",
       "[SETTINGS]\nHGM_HSA=0\nHGM_HSA_PRAYER=1\n", 0, "Azaan" },
+    { "libstatustext_plugin.so", "default", nullptr, "", 1, "Status Text" },
     { "libtestone_plugin.so", "default", nullptr, "", 1, "TestOne" },
     { "libtesttwo_plugin.so", "default", nullptr, "", 1, "TestTwo" },
     { "libtestthree_plugin.so", "default", nullptr, "", 1, "TestThree" },
