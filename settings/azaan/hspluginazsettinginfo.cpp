@@ -1,8 +1,20 @@
 #include "hspluginazsettinginfo.h"
 #include "azsettingwgt.h"
 
+#include <azaansettings.h>
 #include <setup_utility.h>
 #include <zresource.h>
+
+namespace {
+
+// The library's own settings store goes with the library: hssetting_app closes it long before
+// the process ends.
+struct StoreRelease
+{
+    ~StoreRelease() { AzaanSettings::release(); }
+} storeRelease;
+
+} // namespace
 
 const char HSPluginAZSettingInfo::IconPath[] = "/vynlocal/download/appwrite/homescreen/hs_clock_setting.png";
 
