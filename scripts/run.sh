@@ -14,6 +14,7 @@ Options:
                       home     the home screen with its plugins
                       prayer   prayer_app, Prayer Times screen
                       events   prayer_app event, Islamic Calendar screen
+                      settings hssetting_app, the Homescreen Setting list
   --root DIR        device root (default: $VYN_DEVICE_ROOT or a per-user folder)
   --tz ZONE         the phone's time zone (default: $TZ, else Asia/Dubai, the default city's)
   --clock SETTING   device clock for this run: 2024-01-01T10:00:00, @UNIXTIME or +/-SECONDS
@@ -53,9 +54,10 @@ done
 # One line per program: build target, then its arguments. A new program is one more case.
 # The home screen also needs its plugins and the programs it launches.
 case "$app" in
-    home) target=vyn-homescreen; args=(--external-display); also=(azaan_plugin clock_plugin date_plugin prayer_app vyn-placeholder vyn-ctl) ;;
+    home) target=vyn-homescreen; args=(--external-display); also=(azaan_plugin statustext_plugin clock_plugin date_plugin azaan_settings hssetting_app prayer_app vyn-placeholder vyn-ctl) ;;
     prayer) target=prayer_app; args=(); also=() ;;
     events) target=prayer_app; args=(event); also=() ;;
+    settings) target=hssetting_app; args=(); also=(azaan_settings azaan_plugin clock_plugin date_plugin) ;;
     *) echo "run.sh: unknown program '$app' (see --help)" >&2; exit 2 ;;
 esac
 args+=("${extra[@]+"${extra[@]}"}")

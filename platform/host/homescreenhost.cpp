@@ -1,14 +1,17 @@
 #include "homescreenhost.h"
+#include "appmenu.h"
 #include "hsframeworkconfig.h"
 #include "hspluginsite.h"
 
 #include <am_global.h>
+#include <am_launcherclient.h>
 #include <hsplugin.h>
 #include <hspluginlibrary.h>
 #include <qwallpaper.h>
 #include <vynchannels.h>
 #include <zglobal.h>
 #include <zheader.h>
+#include <zlistbox.h>
 #include <zlog.h>
 #include <zresource.h>
 #include <zsoftkey.h>
@@ -65,6 +68,8 @@ HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
     m_softKeys->setText(ZSoftKey::Left, RES_TEXT("TXT_RID_SOFTKEY_MENU", "Menu"));
     m_softKeys->setText(ZSoftKey::Right, RES_TEXT("TXT_RID_SOFTKEY_CONTACTS", "Contacts"));
     m_softKeys->setGeometry(ZGlobal::getCstR());
+    m_softKeys->setClickedSlot(ZSoftKey::Left, this, SLOT(slotMenu()));
+    m_softKeys->setClickedSlot(ZSoftKey::Right, this, SLOT(slotContacts()));
 
     connect(m_frameworkChannel, &QCopChannel::received, this, &HomeScreenHost::frameworkMessage);
     // A new theme changes the plugins' fonts and spacing: every shown plugin is placed afresh.
@@ -84,6 +89,33 @@ HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
 HomeScreenHost::~HomeScreenHost()
 {
     shutdown();
+    delete m_appMenu;
+}
+
+const char HomeScreenHost::ContactsAppId[] = "0fdb27c6-3033-42bc-8872-d74da45d9247";
+
+AppMenu *HomeScreenHost::appMenu() const
+{
+    return m_appMenu;
+}
+
+void HomeScreenHost::slotMenu()
+{
+    if (!m_appMenu)
+        m_appMenu = new AppMenu;
+    else
+        m_appMenu->refresh();
+    m_appMenu->show();
+    m_appMenu->raise();
+    m_appMenu->activateWindow();
+    m_appMenu->listBox()->setFocus();
+}
+
+void HomeScreenHost::slotContacts()
+{
+    const int result = AM_LauncherClient::launchAppObject(QString::fromLatin1(ContactsAppId), QString(), 0, false, false);
+    if (result != 0)
+        qCWarning(hostLog()) << "could not start the contacts:" << result;
 }
 
 QString HomeScreenHost::defaultPluginDir()
@@ -524,6 +556,11 @@ void HomeScreenHost::paintEvent(QPaintEvent *)
 
 void HomeScreenHost::keyPressEvent(QKeyEvent *event)
 {
+    if (!event->isAutoRepeat() && (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2)) {
+        m_softKeys->click(event->key() == Qt::Key_F1 ? ZSoftKey::Left : ZSoftKey::Right);
+        event->accept();
+        return;
+    }
     const int key = toolkitKey(event->key());
     if (key == 0) {
         QWidget::keyPressEvent(event);

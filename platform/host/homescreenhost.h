@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class AppMenu;
 class HSPlugin;
 class HSPluginHost;
 class HSPluginSite;
@@ -58,6 +59,10 @@ public:
 
     // 0 when a plugin consumed the key or the focus moved, 1 otherwise.
     int handleKey(int key, int phase = 0);
+
+    // The soft keys: "Menu" opens the application menu, "Contacts" starts the contacts.
+    AppMenu *appMenu() const;
+    static const char ContactsAppId[];
     bool showPlugin(const QString &name);
     bool hidePlugin(const QString &name);
     void setSuspended(bool suspended);
@@ -77,6 +82,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+
+public slots:
+    void slotMenu();
+    void slotContacts();
 
 private slots:
     void frameworkMessage(const QCString &message, const QByteArray &data);
@@ -99,6 +108,7 @@ private:
     bool m_showHeader = true;
     ZHeader *m_header = nullptr;
     ZSoftKey *m_softKeys = nullptr;
+    AppMenu *m_appMenu = nullptr;
     QCopChannel *m_frameworkChannel;
     std::vector<std::unique_ptr<HostedPlugin>> m_plugins;
     HostedPlugin *m_focus = nullptr;

@@ -3,6 +3,8 @@
 #include "homescreenhost.h"
 #include "hsframeworkconfig.h"
 
+#include <hs_idle_frame.h>
+#include <tapi_client.h>
 #include <vyndevice.h>
 #include <zapplication.h>
 #include <zglobal.h>
@@ -53,6 +55,9 @@ int main(int argc, char **argv)
     // stays at the window's origin, where the plugins find their part of the wallpaper.
     QWidget simulator;
     const bool combined = external && ZHeadless::isEnabled();
+    // The telephony events the plugins may listen to; it outlives them.
+    TAPI_Client tapi;
+    HS_IDLE_Frame::pTapi = &tapi;
     HomeScreenHost host({ parser.value(configOption), parser.value(pluginDirOption) }, combined ? &simulator : nullptr);
     host.start();
     std::unique_ptr<ExternalClockPanel> panel;
@@ -78,5 +83,8 @@ int main(int argc, char **argv)
         }
     }
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &host, &HomeScreenHost::shutdown);
-    return app.exec();
+    const int result = app.exec();
+    host.shutdown();
+    HS_IDLE_Frame::pTapi = nullptr;
+    return result;
 }

@@ -27,6 +27,8 @@ constexpr char PhoneToIdle[] = "QD/PhoneToIdleChannel";
 constexpr char Bluetooth[] = "/VYN/Bluetooth";
 constexpr char IdleMessage[] = "/idle/message";
 constexpr char NotificationPath[] = "qd/am/path_notification_channel";
+// The simulated phone: state changes and telephony events.
+constexpr char Phone[] = "VYN/Phone";
 
 } // namespace VynChannel
 
@@ -90,6 +92,10 @@ constexpr char BluetoothState[] = "BTM007";
 // IdleMessage and NotificationPath
 constexpr char AutoAnswerState[] = "set_AutoAnswer_state";
 constexpr char NotificationMessage[] = "qd/am/path_notification_message";
+
+// Phone
+constexpr char PhoneStateChanged[] = "phoneStateChanged";
+constexpr char TapiEvent[] = "TAPI_SendEvent";
 
 } // namespace VynMessage
 

@@ -43,13 +43,25 @@ public:
     // Reloads the texts and the direction, after a language change.
     void applyLanguage();
 
+    // Types the keys of VYN_KEYS (names as QKeySequence reads them, separated by blanks:
+    // "F1 Down Down Return c"), one every VYN_KEY_INTERVAL milliseconds (default 150) once
+    // the first loop runs, into the widget with the focus: demos and screenshots of screens
+    // deep inside a program.
+    static QStringList keyScript();
+
+signals:
+    // The phone asks every program to give way to the idle screen (the red key).
+    void askReturnToIdle(int reason);
+
 private:
+    void startKeyScript();
     bool startHeadless();
     void finishHeadless();
 
     int m_type;
     QWidget *m_mainWidget = nullptr;
     bool m_headlessStarted = false;
+    bool m_keyScriptStarted = false;
     bool m_headlessFinished = false;
     int m_headlessResult = 0;
 };

@@ -41,6 +41,10 @@ public:
     void setSoftKey(ZSoftKey *softKey);
     ZSoftKey *getSoftKey(bool create = false);
 
+signals:
+    // The handset's Clear key (Backspace on a desktop keyboard) pressed on the window.
+    void clearKeyClicked();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -1,5 +1,6 @@
 #include "setup_utility.h"
 #include "setup_set_manager.h"
+#include "vynphone.h"
 
 bool SETUP_Utility::getFlexBit(unsigned int flag, bool &value)
 {
@@ -11,4 +12,14 @@ bool SETUP_Utility::getFlexBit(unsigned int flag, bool &value)
     }
     value = vynParseBool(text, false);
     return true;
+}
+
+bool SETUP_Utility::isAirplaneModeOn()
+{
+    return VynPhone::state().airplaneMode;
+}
+
+int SETUP_Utility::getAlertStyle()
+{
+    return VynPhone::state().alertStyle;
 }

@@ -9,6 +9,8 @@
 #include <QTimeZone>
 #include <QVector>
 
+#include <limits>
+
 struct WORLDCLOCK_Service::Private
 {
     // The data file as read; the full index is built only when a whole list is asked for, so a

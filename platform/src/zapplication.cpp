@@ -6,9 +6,12 @@
 
 #include <QEventLoop>
 #include <QFont>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -32,6 +35,30 @@ QWidget *headlessWindow(QWidget *mainWidget)
             return *it;
     }
     return mainWidget;
+}
+
+void typeKey(const QString &name)
+{
+    const QKeySequence sequence = QKeySequence::fromString(name);
+    if (sequence.isEmpty()) {
+        fprintf(stderr, "key script: unknown key %s\n", qPrintable(name));
+        return;
+    }
+    const QKeyCombination combination = sequence[0];
+    QWidget *target = QApplication::focusWidget();
+    if (!target)
+        target = headlessWindow(nullptr);
+    if (!target)
+        return;
+    QString text = name.size() == 1 ? name : QString();
+    if (combination.key() == Qt::Key_Return)
+        text = QStringLiteral("\r");
+    QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers(), text);
+    QApplication::sendEvent(target, &press);
+    if (QWidget *after = QApplication::focusWidget())
+        target = after;
+    QKeyEvent release(QEvent::KeyRelease, combination.key(), combination.keyboardModifiers(), text);
+    QApplication::sendEvent(target, &release);
 }
 
 } // namespace
@@ -95,9 +122,31 @@ int ZApplication::exec()
         return m_headlessResult;
     if (ZHeadless::isEnabled() && m_mainWidget && !m_mainWidget->isVisible())
         m_mainWidget->show();
+    startKeyScript();
     startHeadless();
     const int result = QApplication::exec();
     return m_headlessFinished ? m_headlessResult : result;
+}
+
+QStringList ZApplication::keyScript()
+{
+    return qEnvironmentVariable("VYN_KEYS").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+void ZApplication::startKeyScript()
+{
+    if (m_keyScriptStarted)
+        return;
+    m_keyScriptStarted = true;
+    bool ok = false;
+    int interval = qEnvironmentVariableIntValue("VYN_KEY_INTERVAL", &ok);
+    if (!ok || interval < 1)
+        interval = 150;
+    int delay = interval;
+    for (const QString &name : keyScript()) {
+        QTimer::singleShot(delay, this, [name] { typeKey(name); });
+        delay += interval;
+    }
 }
 
 bool ZApplication::startHeadless()
@@ -123,6 +172,7 @@ int ZApplication::enter_loop()
     if (app) {
         if (app->m_headlessFinished)
             return app->m_headlessResult;
+        app->startKeyScript();
         app->startHeadless();
     }
     QEventLoop loop;

@@ -163,5 +163,9 @@ void ZKbMainWidget::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
+    if (event->key() == Qt::Key_Backspace && !event->isAutoRepeat()) {
+        emit clearKeyClicked();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }

@@ -6,15 +6,21 @@
 #include <msgctr_eng_statusapi.h>
 #include <qcopchannel.h>
 #include <setup_set_manager.h>
+#include <setup_utility.h>
+#include <tapi_types.h>
 #include <vynchannels.h>
 #include <util_datetime.h>
 #include <vyndevice.h>
+#include <vynphone.h>
 #include <zmsg.h>
 #include <zsystemclock.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
 
@@ -311,6 +317,93 @@ int listApps()
     return 0;
 }
 
+const char phoneHelp[] =
+        "phone [FIELD VALUE | call-cost TEXT | stk TEXT [--icon Q] [--icon-file PNG] [--channel idle|phone]\n"
+        "       | stk-clear | cb TEXT | sync begin|end | notify N | announce]";
+
+// Sends one message whose payload the caller wrote.
+int sendPayload(const char *channel, const char *message, const QByteArray &payload)
+{
+    return flushAndExit(QCopChannel::send(channel, message, payload) ? 0 : 1);
+}
+
+int phone(const QStringList &args, const QCommandLineParser &parser)
+{
+    const QString sub = args.value(1);
+    if (sub.isEmpty()) {
+        QFile file(VynDevice::hostPath(VynPhone::stateFile()));
+        if (file.open(QIODevice::ReadOnly))
+            out() << QString::fromUtf8(file.readAll());
+        out() << "# fields (vyn-ctl phone FIELD VALUE):" << Qt::endl;
+        for (const QString &line : VynPhone::fieldHelp())
+            out() << "#   " << line << Qt::endl;
+        return 0;
+    }
+    QByteArray payload;
+    QDataStream stream(&payload, QIODevice::WriteOnly);
+    if (sub == QLatin1String("announce"))
+        return flushAndExit(VynPhone::announce() ? 0 : 1);
+    if (sub == QLatin1String("call-cost") && args.size() == 3) {
+        // The text as the modem sends it: no terminating zero; an empty text is one zero byte.
+        const QByteArray raw = args.at(2).isEmpty() ? QByteArray(1, '\0') : args.at(2).toLatin1();
+        return flushAndExit(VynPhone::sendTapiEvent(UTIL_TAPI_EVENT_CALL_COST, raw) ? 0 : 1);
+    }
+    if ((sub == QLatin1String("stk") && args.size() == 3) || (sub == QLatin1String("stk-clear") && args.size() == 2)) {
+        const char *channel = parser.value(QStringLiteral("channel")) == QLatin1String("phone")
+                ? VynChannel::PhoneToIdle
+                : VynChannel::StatusText;
+        if (sub == QLatin1String("stk-clear")) {
+            stream << qint32(0);
+            return sendPayload(channel, VynMessage::StkIdleText, payload);
+        }
+        stream << qint32(1) << args.at(2);
+        // The icon byte is part of the payload only on builds with feature 482.
+        bool iconInPayload = false;
+        SETUP_Utility::getFlexBit(482, iconInPayload);
+        const bool withIcon = parser.isSet(QStringLiteral("icon"));
+        if (iconInPayload) {
+            stream << quint8(withIcon ? 1 : 0);
+            if (withIcon)
+                stream << qint32(parser.value(QStringLiteral("icon")).toInt());
+        }
+        if (parser.isSet(QStringLiteral("icon-file"))) {
+            const QString target = VynDevice::hostPath(QStringLiteral("/tmp/getstkpixmap.png"));
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            QFile::remove(target);
+            if (!QFile::copy(parser.value(QStringLiteral("icon-file")), target)) {
+                fprintf(stderr, "vyn-ctl: cannot copy the icon file\n");
+                return 1;
+            }
+        }
+        return sendPayload(channel, VynMessage::StkIdleText, payload);
+    }
+    if (sub == QLatin1String("cb") && args.size() == 3) {
+        stream << args.at(2);
+        return sendPayload(VynChannel::StatusText, VynMessage::CellBroadcast, payload);
+    }
+    if (sub == QLatin1String("sync") && args.size() == 3
+        && (args.at(2) == QLatin1String("begin") || args.at(2) == QLatin1String("end"))) {
+        const bool begin = args.at(2) == QLatin1String("begin");
+        return flushAndExit(QCopChannel::send(VynChannel::HomeScreenSyncing,
+                                              begin ? VynMessage::BeginSyncing : VynMessage::EndSyncing)
+                                    ? 0
+                                    : 1);
+    }
+    if (sub == QLatin1String("notify") && args.size() == 3) {
+        stream << qint32(args.at(2).toInt());
+        return sendPayload(VynChannel::NotificationPath, VynMessage::NotificationMessage, payload);
+    }
+    if (args.size() == 3 || (sub == QLatin1String("reset") && args.size() == 2)) {
+        QString error;
+        if (!VynPhone::set(sub, args.value(2), &error)) {
+            fprintf(stderr, "vyn-ctl: %s\n", qPrintable(error));
+            return 2;
+        }
+        return flushAndExit(0);
+    }
+    return usage(phoneHelp);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -346,7 +439,16 @@ int main(int argc, char **argv)
             "  alarms remove APPID              withdraw every alarm of an application\n"
             "  launch ID [ARG...]               start a registered application (VYN_LAUNCH_DRY_RUN=1:\n"
             "                                   only announce it); ARGs are passed as they are\n"
-            "  apps                             list the registry: id, name, exec, icon\n\n"
+            "  apps                             list the registry: id, name, exec, icon\n"
+            "  phone                            print the simulated phone's state and its fields\n"
+            "  phone FIELD VALUE                set a field and announce it (network 3, battery low, ...)\n"
+            "  phone call-cost TEXT             a call-cost event with TEXT as its raw data\n"
+            "  phone stk TEXT [--icon Q] [--icon-file PNG] [--channel idle|phone]\n"
+            "                                   SIM toolkit idle text (\"STK_IDLETEXT\"); stk-clear: none\n"
+            "  phone cb TEXT                    a cell broadcast (\"CELLSMSMESSAGE\")\n"
+            "  phone sync begin|end             synchronisation starts or ends\n"
+            "  phone notify N                   \"qd/am/path_notification_message\" with N\n"
+            "  phone announce                   announce the state file after editing it by hand\n\n"
             "Times are ISO 8601 in local time unless they carry Z or an offset."));
     parser.addHelpOption();
     parser.addOption({ QStringLiteral("count"), QStringLiteral("listen: stop after N messages."),
@@ -370,6 +472,11 @@ int main(int argc, char **argv)
     parser.addOption({ QStringLiteral("second-id"), QStringLiteral("alarms add: second identifier."),
                        QStringLiteral("UUID") });
     parser.addOption({ QStringLiteral("data"), QStringLiteral("alarms add: data block."), QStringLiteral("TEXT") });
+    parser.addOption({ QStringLiteral("icon"), QStringLiteral("phone stk: the icon's qualifier."), QStringLiteral("Q") });
+    parser.addOption({ QStringLiteral("icon-file"), QStringLiteral("phone stk: PNG to use as the toolkit icon."),
+                       QStringLiteral("PNG") });
+    parser.addOption({ QStringLiteral("channel"), QStringLiteral("phone stk: idle (default) or phone channel."),
+                       QStringLiteral("idle|phone") });
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see above)."));
     parser.process(app);
     const QStringList args = parser.positionalArguments();
@@ -406,6 +513,8 @@ int main(int argc, char **argv)
         return alarms(args, parser);
     if (command == QLatin1String("apps"))
         return listApps();
+    if (command == QLatin1String("phone"))
+        return phone(args, parser);
     fprintf(stderr, "vyn-ctl: unknown command %s (see --help)\n", qPrintable(command));
     return 2;
 }

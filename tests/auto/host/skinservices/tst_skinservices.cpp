@@ -189,7 +189,7 @@ void tst_SkinServices::icons_data()
     QTest::newRow("plain name") << "star.png" << "/usr/SYSqtapp/icons/star.png";
     QTest::newRow("platform name") << "star.g" << "/usr/SYSqtapp/icons/star.png";
     QTest::newRow("device path") << "/pictures/own.png" << "/pictures/own.png";
-    QTest::newRow("missing") << "carrier_std.g" << QString();
+    QTest::newRow("missing") << "nosuchicon.g" << QString();
     QTest::newRow("empty") << "" << QString();
     QTest::newRow("leaving the folder") << "../icons/star.png" << QString();
     QTest::newRow("not a picture") << "broken.g" << "/usr/SYSqtapp/icons/broken.g";
