@@ -8,6 +8,7 @@
 #include <azaansettings.h>
 #include <cal_eng_manager.h>
 #include <hspluginhost.h>
+#include <hspluginlog.h>
 #include <msgctr_eng_statusapi.h>
 #include <setup_set_manager.h>
 #include <vynchannels.h>
@@ -55,27 +56,15 @@ public:
     {
         // The library's own store copy; nobody else can reach it once we are gone.
         AzaanSettings::release();
-        if (m_logOpened)
-            ZLOG_Close("qd_idle");
     }
-    const QLoggingCategory &log()
-    {
-        if (!m_logOpened) {
-            m_logOpened = true;
-            ZLOG_Open("qd_idle");
-        }
-        return zlog("qd_idle");
-    }
-
-private:
-    bool m_logOpened = false;
+    HSPluginLog log;
 };
 
 LibraryState libraryState;
 
 const QLoggingCategory &azaanLog()
 {
-    return libraryState.log();
+    return libraryState.log.category();
 }
 
 bool isOn(const QString &storedText)

@@ -5,6 +5,7 @@
 
 #include <am_global.h>
 #include <hspluginhost.h>
+#include <hspluginlog.h>
 #include <vynchannels.h>
 #include <zlog.h>
 #include <zresource.h>
@@ -15,29 +16,7 @@
 
 namespace {
 
-// The log port the library opens on first use and closes when it is unloaded.
-class LibraryLog
-{
-public:
-    ~LibraryLog()
-    {
-        if (m_opened)
-            ZLOG_Close("qd_idle");
-    }
-    const QLoggingCategory &category()
-    {
-        if (!m_opened) {
-            m_opened = true;
-            ZLOG_Open("qd_idle");
-        }
-        return zlog("qd_idle");
-    }
-
-private:
-    bool m_opened = false;
-};
-
-LibraryLog libraryLog;
+HSPluginLog libraryLog;
 
 } // namespace
 

@@ -4,6 +4,7 @@
 
 #include <am_global.h>
 #include <hspluginhost.h>
+#include <hspluginlog.h>
 #include <setup_utility.h>
 #include <util_phone.h>
 #include <vynchannels.h>
@@ -17,29 +18,7 @@
 
 namespace {
 
-// The log port, opened on first use and closed with the library.
-class LibraryLog
-{
-public:
-    ~LibraryLog()
-    {
-        if (m_opened)
-            ZLOG_Close("qd_idle");
-    }
-    const QLoggingCategory &log()
-    {
-        if (!m_opened) {
-            m_opened = true;
-            ZLOG_Open("qd_idle");
-        }
-        return zlog("qd_idle");
-    }
-
-private:
-    bool m_opened = false;
-};
-
-LibraryLog libraryLog;
+HSPluginLog libraryLog;
 
 } // namespace
 
@@ -74,7 +53,7 @@ void HSPluginStatusText::activate()
 {
     QWidget *widget = container();
     if (!widget) {
-        qCWarning(libraryLog.log()) << "statustext: no container, nothing to show";
+        qCWarning(libraryLog.category()) << "statustext: no container, nothing to show";
         return;
     }
     if (!engine)
