@@ -6,6 +6,7 @@
 #include <qcopchannel.h>
 #include <vynchannels.h>
 #include <zglobal.h>
+#include <zresource.h>
 
 #include "screendump.h"
 #include "testdevice.h"
@@ -84,6 +85,7 @@ private slots:
     void siteOperations();
     void passesOverPluginsWithoutFocus();
     void headlessRun();
+    void followsLanguageChange();
     void commandLine_data();
     void commandLine();
 
@@ -524,6 +526,25 @@ void tst_HomeScreenHost::commandLine()
     QCOMPARE(host.exitCode(), exitCode);
     const QString text = QString::fromLocal8Bit(host.readAllStandardOutput() + host.readAllStandardError());
     QVERIFY2(text.contains(output), qPrintable(text));
+}
+
+void tst_HomeScreenHost::followsLanguageChange()
+{
+    writeConfig({ "libtestone_plugin.so" });
+    auto host = startHost();
+    QVERIFY(ScreenDump::lines(host.get()).contains(QStringLiteral("[Menu] ... [Contacts]")));
+    pluginLog().clear();
+
+    // The platform loads the new language's texts (ZApplication does it on the notice).
+    QVERIFY(ZResource::loadLanguage(QStringLiteral("ar")));
+    const QString arabicKeys = QString::fromUtf8("[القائمة] ... [الأسماء]");
+    QTRY_VERIFY2(ScreenDump::lines(host.get()).contains(arabicKeys),
+                 qPrintable(ScreenDump::lines(host.get()).join(QLatin1Char('|'))));
+    // The plugins are placed afresh, once for the whole change, so they take the new direction.
+    QCOMPARE(pluginLog().filter(QStringLiteral("TestOne geometry")).size(), 1);
+
+    ZResource::loadLanguage(QString());
+    QTRY_VERIFY(ScreenDump::lines(host.get()).contains(QStringLiteral("[Menu] ... [Contacts]")));
 }
 
 QTEST_MAIN(tst_HomeScreenHost)
