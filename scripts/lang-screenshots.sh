@@ -55,18 +55,18 @@ if [ "${lang%%-*}" = ar ]; then
 else
     VYN_HEADLESS_DELAY=2500 VYN_KEYS="Down Down Down Return l e" shot city-picker-find "$bin/hssetting_app" -p Azaan
 fi
-VYN_HEADLESS_DELAY=1500 VYN_KEYS="Return" shot clock-settings "$bin/hssetting_app" -p Clock
 shot date-settings "$bin/hssetting_app" -p Date
 VYN_HEADLESS_DELAY=1500 VYN_KEYS="Return" shot date-settings-popup "$bin/hssetting_app" -p Date
 if [ -e "$PWD/$build/lib/libshortcut_plugin.so" ]; then
     shot shortcut-settings "$bin/hssetting_app" -p Shortcut
 fi
 
-# The language switched while the home screen runs: English at the start, this language after.
+# The language switched while the home screen runs: English at the start, this language after;
+# the host at once, the plugins with their next redraw (the Azaan rows at its minute tick).
 root=$(new_root)
 export VYN_DEVICE_ROOT=$root
 dbus-run-session -- bash -c "
-    VYN_HEADLESS_DELAY=3000 VYN_HEADLESS_OUTPUT=\"$out/$lang-home-switched\" \"$bin/vyn-homescreen\" 2>/dev/null &
+    VYN_HEADLESS_DELAY=32000 VYN_HEADLESS_OUTPUT=\"$out/$lang-home-switched\" \"$bin/vyn-homescreen\" 2>/dev/null &
     host=\$!
     sleep 1.5
     \"$bin/vyn-ctl\" language \"$lang\" >/dev/null

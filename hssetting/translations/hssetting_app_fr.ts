@@ -5,7 +5,7 @@
     <name>SET_MainWidget</name>
     <message>
         <source>TXT_RID_HEADER_HOME_SCREEN</source>
-        <translation>Paramètres de l'écran d'accueil</translation>
+        <translation>Réglages de l'accueil</translation>
     </message>
     <message>
         <source>TXT_RID_LIST_A_DIGITAL</source>

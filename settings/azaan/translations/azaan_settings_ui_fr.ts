@@ -145,11 +145,11 @@
     </message>
     <message>
         <source>TXT_RID_LIST_A_EXACT</source>
-        <translation>À l'heure de la prière</translation>
+        <translation>À l'heure</translation>
     </message>
     <message>
         <source>TXT_RID_LIST_A_AT_PRAYER_TIME</source>
-        <translation>À l'heure de la prière</translation>
+        <translation>À l'heure</translation>
     </message>
     <message>
         <source>TXT_RID_LIST_A_AFTER5</source>
