@@ -24,13 +24,17 @@ endforeach()
 foreach(target prayer_app prayertimes)
     vyn_install_target(${target} prayer)
 endforeach()
-# Every plugin and settings library, including those added later, goes with hssetting_app.
+# Every plugin and settings library, including those added later, goes with hssetting_app; the
+# recording plugins of the tests stay in the build.
 get_property(home_plugins GLOBAL PROPERTY VYN_HOME_PLUGINS)
 get_property(settings_libraries GLOBAL PROPERTY VYN_SETTINGS_LIBRARIES)
 set(home_targets hssetting_app ${home_plugins} ${settings_libraries})
 list(REMOVE_DUPLICATES home_targets)
 foreach(target ${home_targets})
-    vyn_install_target(${target} homescreen)
+    get_target_property(folder ${target} SOURCE_DIR)
+    if(NOT folder MATCHES "^${CMAKE_SOURCE_DIR}/(tests|benchmarks)(/|$)")
+        vyn_install_target(${target} homescreen)
+    endif()
 endforeach()
 
 install(DIRECTORY ${VYN_IMAGE_DIR}/ DESTINATION ${VYN_INSTALL_IMAGE_DIR} COMPONENT platform)

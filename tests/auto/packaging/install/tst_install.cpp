@@ -57,6 +57,8 @@ void tst_Install::layout()
 {
     QFETCH(QString, file);
     QVERIFY2(QFileInfo(installed(file)).isFile(), qPrintable(file));
+    // The tests' recording plugins are no part of the image.
+    QVERIFY(!QFile::exists(installed(QStringLiteral(VYN_INSTALL_LIBRARY_DIR "/libtestone_plugin.so"))));
 }
 
 int tst_Install::run(const QString &program, const QStringList &args, const QString &root, QByteArray *output,
