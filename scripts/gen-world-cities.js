@@ -5,7 +5,12 @@
 //
 // Usage: node scripts/gen-world-cities.js <cityMap.json | city-timezones dir> [repo root]
 //    or: CITY_TIMEZONES=<same> node scripts/gen-world-cities.js
-// Needs nothing but node; the package is read from wherever it was installed.
+// Needs nothing but node; the packages are read from wherever they were installed.
+//
+// Names in other languages (columns name_ar, name_fr of the TSV): the exemplar city of the
+// city's time zone in the Unicode CLDR (npm cldr-dates-full, found beside city-timezones or in
+// CLDR_DATES), when the city is that exemplar; else scripts/city-names-<language>.tsv, translated
+// by hand (capitals and cities of a million people or more); else empty (the English name shows).
 'use strict';
 
 const fs = require('fs');
@@ -74,6 +79,9 @@ const ZONE_RENAMED = {
 // Records that are plainly wrong: a second Natal in Amazonas and a copy of
 // Vila Velha in Amapa, both with a big city's population.
 const DROP = new Set(['BR|Natal|Amazonas', 'BR|Vila Velha|Amapá']);
+
+// Languages of the name columns, each with its hand-made list.
+const LANGUAGES = ['ar', 'fr'];
 
 // Break-away regions carry no ISO2 in the data.
 const COUNTRY_ISO2 = { Kosovo: 'XK', Somaliland: 'SO' };
@@ -173,10 +181,80 @@ function readCapitals(file) {
     });
 }
 
+// The time zone as ICU names it, so CLDR's old ids (Asia/Calcutta) meet the current ones.
+function canonicalZone(z) {
+  try {
+    return new Intl.DateTimeFormat('en', { timeZone: z }).resolvedOptions().timeZone;
+  } catch (e) {
+    return z;
+  }
+}
+
+function findCldrDates(input) {
+  const candidates = [process.env.CLDR_DATES];
+  if (input) {
+    let dir = path.resolve(input);
+    for (let i = 0; i < 5; ++i) {
+      candidates.push(path.join(dir, 'cldr-dates-full'), path.join(dir, 'node_modules', 'cldr-dates-full'));
+      dir = path.dirname(dir);
+    }
+  }
+  return candidates.find((c) => c && fs.existsSync(path.join(c, 'main', 'en', 'timeZoneNames.json')));
+}
+
+// zone -> exemplar city, for one CLDR locale.
+function exemplarCities(cldr, locale) {
+  const file = path.join(cldr, 'main', locale, 'timeZoneNames.json');
+  const zones = JSON.parse(fs.readFileSync(file, 'utf8')).main[locale].dates.timeZoneNames.zone;
+  const out = new Map();
+  const walk = (node, prefix) => {
+    for (const [k, v] of Object.entries(node)) {
+      if (v && typeof v === 'object' && typeof v.exemplarCity === 'string') out.set(prefix + k, v.exemplarCity);
+      else if (v && typeof v === 'object') walk(v, prefix + k + '/');
+    }
+  };
+  walk(zones, '');
+  return out;
+}
+
+// For each language: English city name + canonical zone -> name in that language.
+function translatedNames(cldr) {
+  const byLanguage = {};
+  if (!cldr) return byLanguage;
+  const english = exemplarCities(cldr, 'en');
+  for (const language of LANGUAGES) {
+    const local = exemplarCities(cldr, language);
+    const map = new Map();
+    for (const [zone, name] of local) {
+      const last = zone.split('/').pop().replace(/_/g, ' ');
+      const en = cleanName(toAscii(english.get(zone) || last));
+      map.set(en + '|' + canonicalZone(zone), name);
+    }
+    byLanguage[language] = map;
+  }
+  return byLanguage;
+}
+
+function readHandNames(language) {
+  const file = path.join(__dirname, 'city-names-' + language + '.tsv');
+  const map = new Map();
+  if (!fs.existsSync(file)) return map;
+  for (const line of fs.readFileSync(file, 'utf8').split('\n')) {
+    if (!line.trim() || line.startsWith('#')) continue;
+    const [name, local] = line.split('\t');
+    if (!name || !local || /[\t\r]/.test(local)) die(file + ': bad line "' + line + '"');
+    map.set(name, local.trim());
+  }
+  return map;
+}
+
 function main() {
   const input = process.argv[2] || process.env.CITY_TIMEZONES;
   const root = process.argv[3] || path.resolve(__dirname, '..');
   const raw = loadData(input).concat(EXTRA);
+  const cldr = findCldrDates(input);
+  if (!cldr) console.error('cldr-dates-full not found: names in other languages come from the hand lists only');
+  const cldrNames = translatedNames(cldr);
 
   // Normalise every record once.
   const problems = [];
@@ -273,10 +351,23 @@ function main() {
   }
   if (list.length < 1000) die('only ' + list.length + ' cities');
 
-  const tsv = ['# name\tzone\tlatitude\tlongitude\tcountry'];
+  const hand = {};
+  for (const language of LANGUAGES) hand[language] = readHandNames(language);
+  const stats = {};
+  const localName = (c, language) => {
+    const fromCldr = cldrNames[language] && cldrNames[language].get(c.name + '|' + canonicalZone(c.zone));
+    const name = hand[language].get(c.name) || fromCldr || '';
+    if (name) stats[language] = (stats[language] || 0) + 1;
+    if (/[\t\n]/.test(name)) die('bad ' + language + ' name for ' + c.name);
+    return name;
+  };
+  const wanted = [];
+  const tsv = ['# name\tzone\tlatitude\tlongitude\tcountry' + LANGUAGES.map((l) => '\tname_' + l).join('')];
   const cfg = [];
   for (const c of list) {
-    tsv.push([c.name, c.zone, fixed4(c.lat), fixed4(c.lng), c.iso2].join('\t'));
+    const names = LANGUAGES.map((l) => localName(c, l));
+    if (!names[0] && (c.why === 'capital' || c.pop >= 1000000)) wanted.push(c.name);
+    tsv.push([c.name, c.zone, fixed4(c.lat), fixed4(c.lng), c.iso2, ...names].join('\t'));
     cfg.push([c.name, standardOffsetText(c.zone), c.iso2, c.zone, c.pop,
       dm(c.lat, 1, 'N', 'S'), dm(c.lng, 3, 'E', 'W')].join(', '));
   }
@@ -292,6 +383,8 @@ function main() {
   fs.writeFileSync(cfgPath, cfg.join('\n') + '\n');
 
   for (const p of problems) console.error(p);
+  for (const language of LANGUAGES) console.log((stats[language] || 0) + ' names in ' + language);
+  if (process.env.LIST_UNTRANSLATED) for (const w of wanted) console.log('UNTRANSLATED ' + w);
   for (const u of unmatched) console.error('NOT FOUND: ' + u);
   console.log(list.length + ' cities -> ' + path.relative(root, tsvPath) + ', ' + path.relative(root, cfgPath));
   if (unmatched.length) process.exitCode = 2;

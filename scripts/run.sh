@@ -18,6 +18,7 @@ Options:
   --root DIR        device root (default: $VYN_DEVICE_ROOT or a per-user folder)
   --tz ZONE         the phone's time zone (default: $TZ, else Asia/Dubai, the default city's)
   --clock SETTING   device clock for this run: 2024-01-01T10:00:00, @UNIXTIME or +/-SECONDS
+  --lang CODE       display language of the device root, kept for later runs: ar, fr, en-us
   --build-dir DIR   build folder (default: build-normal, shared with scripts/test.sh)
   --headless        run headless even when a display is available
   --out DIR         folder for headless output (default: out)
@@ -29,6 +30,7 @@ USAGE
 app=home
 root=""
 clock=""
+lang=""
 tz="${TZ:-Asia/Dubai}"
 build_dir=build-normal
 headless=0
@@ -41,6 +43,7 @@ while [ $# -gt 0 ]; do
         --root) root="${2:?--root needs a folder}"; shift 2 ;;
         --tz) tz="${2:?--tz needs a zone}"; shift 2 ;;
         --clock) clock="${2:?--clock needs a setting}"; shift 2 ;;
+        --lang) lang="${2:?--lang needs a language code}"; shift 2 ;;
         --build-dir) build_dir="${2:?--build-dir needs a folder}"; shift 2 ;;
         --headless) headless=1; shift ;;
         --out) out_dir="${2:?--out needs a folder}"; shift 2 ;;
@@ -66,7 +69,7 @@ args+=("${extra[@]+"${extra[@]}"}")
 
 source scripts/configure.sh
 vyn_configure "$build_dir" OFF
-cmake --build "$build_dir" --target vyn-device "$target" "${also[@]+"${also[@]}"}"
+cmake --build "$build_dir" --target vyn-device vyn-ctl "$target" "${also[@]+"${also[@]}"}"
 bin="$PWD/$build_dir/bin"
 [[ "$build_dir" = /* ]] && bin="$build_dir/bin"
 
@@ -103,6 +106,12 @@ fi
 launch=()
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
     launch=(dbus-run-session --)
+fi
+
+# The language is the device's setting; vyn-ctl also tells programs already running on this bus.
+if [ -n "$lang" ]; then
+    "${launch[@]+"${launch[@]}"}" "$bin/vyn-ctl" language "$lang" >/dev/null
+    echo "Display language: $lang"
 fi
 
 if [ "$headless" -eq 0 ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

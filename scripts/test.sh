@@ -19,5 +19,9 @@ for variant in normal asan; do
     cmake --build "$dir" -j "$jobs"
     echo "== tests ($variant) =="
     dbus-run-session -- ctest --test-dir "$dir" --output-on-failure -j "$jobs" || status=1
+    # The Debian packages of the device image (build-normal/packages/*.deb).
+    if [ "$variant" = normal ]; then
+        (cd "$dir" && cpack -G DEB -B "$PWD/packages" >/dev/null) || status=1
+    fi
 done
 exit $status

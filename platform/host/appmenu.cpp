@@ -12,11 +12,8 @@ AppMenu::AppMenu(QWidget *parent)
     : ZKbMainWidget(parent, "appMenu")
     , m_list(new ZListBox(QStringLiteral("%I%M"), this, 0, "appMenuList"))
 {
-    setMainWidgetTitle(RES_TEXT("TXT_RID_HEADER_MENU", "Menu"));
     setContentWidget(m_list);
     ZSoftKey *softKey = getSoftKey(true);
-    softKey->setText(ZSoftKey::Left, RES_TEXT("TXT_RID_SOFTKEY_SELECT", "Select"));
-    softKey->setText(ZSoftKey::Right, RES_TEXT("TXT_RID_SOFTKEY_BACK", "Back"));
     softKey->setClickedSlot(ZSoftKey::Left, this, SLOT(slotLaunch()));
     softKey->setClickedSlot(ZSoftKey::Right, this, SLOT(slotBack()));
     connect(m_list, &ZListBox::selected, this, &AppMenu::slotLaunch);
@@ -38,6 +35,10 @@ QStringList AppMenu::appIds() const
 
 void AppMenu::refresh()
 {
+    // Texts too: the language may have changed since the menu was last open.
+    setMainWidgetTitle(RES_TEXT("TXT_RID_HEADER_MENU", "Menu"));
+    getSoftKey(true)->setText(ZSoftKey::Left, RES_TEXT("TXT_RID_SOFTKEY_SELECT", "Select"));
+    getSoftKey(true)->setText(ZSoftKey::Right, RES_TEXT("TXT_RID_SOFTKEY_BACK", "Back"));
     const QString current = m_ids.value(m_list->currentItem());
     m_list->clear();
     m_ids.clear();

@@ -5,6 +5,7 @@
 #include <util_datetime.h>
 #include <vynchannels.h>
 #include <zheadless.h>
+#include <zresource.h>
 #include <zsystemclock.h>
 
 #include <QPainter>
@@ -35,7 +36,7 @@ ExternalClockPanel::ExternalClockPanel(QWidget *parent)
     , m_face(RES_ICON_Reader::getIcon(QStringLiteral("analog_clock_face.g")))
 {
     setObjectName(QStringLiteral("externalDisplay"));
-    setWindowTitle(QStringLiteral("External display"));
+    setWindowTitle(RES_TEXT("TXT_RID_HEADER_EXTERNAL_DISPLAY", "External display"));
     const QString stored = HomeScreenTheme::readIdleConfig(HomeScreenTheme::LocalAppWritePath,
                                                            QStringLiteral("ClockPlugin"), QStringLiteral("ClockMode"),
                                                            QStringLiteral("Digital"));
@@ -131,7 +132,8 @@ void ExternalClockPanel::paintEvent(QPaintEvent *)
     QFont small = font();
     small.setPixelSize(11);
     painter.setFont(small);
-    painter.drawText(rect().adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("External display"));
+    painter.drawText(rect().adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignTop,
+                     RES_TEXT("TXT_RID_HEADER_EXTERNAL_DISPLAY", "External display"));
     const QRect area = rect().adjusted(0, 14, 0, 0);
     if (m_style == Analog) {
         drawAnalog(painter, area);

@@ -11,12 +11,14 @@
 #include <vynchannels.h>
 #include <zglobal.h>
 #include <zheader.h>
+#include <zlibrarypath.h>
 #include <zlistbox.h>
 #include <zlog.h>
 #include <zresource.h>
 #include <zsoftkey.h>
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <QDataStream>
 #include <QDir>
 #include <QKeyEvent>
@@ -65,8 +67,7 @@ HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
     setFixedSize(ZGlobal::getScreenR().size());
 
     m_softKeys = new ZSoftKey("CST_2", this, "softkeys");
-    m_softKeys->setText(ZSoftKey::Left, RES_TEXT("TXT_RID_SOFTKEY_MENU", "Menu"));
-    m_softKeys->setText(ZSoftKey::Right, RES_TEXT("TXT_RID_SOFTKEY_CONTACTS", "Contacts"));
+    retranslate();
     m_softKeys->setGeometry(ZGlobal::getCstR());
     m_softKeys->setClickedSlot(ZSoftKey::Left, this, SLOT(slotMenu()));
     m_softKeys->setClickedSlot(ZSoftKey::Right, this, SLOT(slotContacts()));
@@ -99,6 +100,28 @@ AppMenu *HomeScreenHost::appMenu() const
     return m_appMenu;
 }
 
+void HomeScreenHost::retranslate()
+{
+    m_softKeys->setText(ZSoftKey::Left, RES_TEXT("TXT_RID_SOFTKEY_MENU", "Menu"));
+    m_softKeys->setText(ZSoftKey::Right, RES_TEXT("TXT_RID_SOFTKEY_CONTACTS", "Contacts"));
+}
+
+void HomeScreenHost::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || m_languageChangePending)
+        return;
+    // One LanguageChange arrives per translation file: act once they are all in.
+    m_languageChangePending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_languageChangePending = false;
+        retranslate();
+        // The plugins take the direction afresh when placed, and redraw.
+        relayout();
+        update();
+    });
+}
+
 void HomeScreenHost::slotMenu()
 {
     if (!m_appMenu)
@@ -120,7 +143,9 @@ void HomeScreenHost::slotContacts()
 
 QString HomeScreenHost::defaultPluginDir()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../lib"));
+    const QStringList folders = ZLibraryPath::folders();
+    return folders.isEmpty() ? QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../lib"))
+                             : folders.first();
 }
 
 int HomeScreenHost::toolkitKey(int qtKey)

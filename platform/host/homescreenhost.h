@@ -82,6 +82,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 public slots:
     void slotMenu();
@@ -91,6 +92,7 @@ private slots:
     void frameworkMessage(const QCString &message, const QByteArray &data);
 
 private:
+    void retranslate();
     void load(const QString &library, const QString &name, bool focus = true);
     void showEntry(HostedPlugin *entry);
     void hideEntry(HostedPlugin *entry);
@@ -114,6 +116,7 @@ private:
     HostedPlugin *m_focus = nullptr;
     bool m_started = false;
     bool m_suspended = false;
+    bool m_languageChangePending = false;
 };
 
 #endif

@@ -47,8 +47,10 @@ int main(int argc, char **argv)
     }
 
     ZLOG_Init("hsframework");
-    // A fresh device root gets the shipped files; existing ones are never overwritten.
+    // A fresh device root gets the shipped files (settings already there stay). The
+    // translations may have arrived only now: the texts of the display language again.
     VynDevice::installImage();
+    app.applyLanguage();
 
     const bool external = parser.isSet(externalOption);
     // Headless, the external display goes under the phone so one screenshot shows both; the phone

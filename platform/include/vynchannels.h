@@ -53,6 +53,8 @@ constexpr char LcdOn[] = "LCDOn";
 constexpr char BacklightDimmed[] = "DPL_BKLGT_DIMMED";
 constexpr char BacklightRestored[] = "DPL_BKLGT_RESTORED";
 constexpr char ApplyStyle[] = "applyStyle()";
+// The display language of "/tmp/vyn_system.cfg" changed.
+constexpr char LanguageChanged[] = "languageChanged()";
 
 // DateTimeFormat
 constexpr char TimeFormatChanged[] = "Setup/TimeFormatChanged";

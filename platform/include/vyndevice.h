@@ -2,6 +2,7 @@
 #define VYNDEVICE_H
 
 #include <QString>
+#include <QStringList>
 
 // The device's file system lives under one root folder on the host, so the system runs
 // unprivileged and every test can use a root of its own.
@@ -15,10 +16,13 @@ public:
     static void setRoot(const QString &hostFolder);
     // Maps a device path to the host; a path already inside the root is returned unchanged.
     static QString hostPath(const QString &devicePath);
-    // Copies an image folder (such as data/device) into the root, never overwriting a file.
-    static bool installImage(const QString &imageFolder = QString());
-    // The image folder the build was made with.
-    static QString defaultImageFolder();
+    // Copies image folders (a list separated by ':', by default defaultImageFolders()) into the
+    // root, in order. Existing files are kept, except under "/usr", the read-only system part,
+    // which is replaced where the image differs.
+    static bool installImage(const QString &imageFolders = QString());
+    // $VYN_IMAGE_DIR; else the image installed beside the program; else the build's folders
+    // (data/device, then what the build adds, such as compiled translations).
+    static QStringList defaultImageFolders();
 };
 
 #endif

@@ -40,7 +40,8 @@ public:
     static QString languageCode();
     static bool isRtlLanguage(const QString &languageCode);
 
-    // Reloads the texts and the direction, after a language change.
+    // Reloads the texts and the direction, after a language change. Called by itself when
+    // "languageChanged()" arrives on "VYN/System" (vyn-ctl language).
     void applyLanguage();
 
     // Types the keys of VYN_KEYS (names as QKeySequence reads them, separated by blanks:

@@ -6,7 +6,8 @@
 
 // The platform's library folders, from which programs may load plugin and settings libraries.
 // Applications cannot write there; on the simulator it is the build's library folder beside
-// the programs (<program folder>/../lib) and, for a program elsewhere, $VYN_LIBRARY_DIR.
+// the programs (<program folder>/../lib), once installed the private library folder beside the
+// installed programs and, for a program elsewhere, $VYN_LIBRARY_DIR.
 class ZLibraryPath
 {
 public:

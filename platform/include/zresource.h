@@ -12,6 +12,8 @@ public:
     // Loads the translations of a language ("ar", "fr-fr", ...) from "/usr/SYSqtapp/translations"
     // and drops those of the previous language. False when there are none.
     static bool loadLanguage(const QString &languageCode);
+    // The code last given to loadLanguage, lower case; empty before.
+    static QString languageCode();
 };
 
 // In a QObject class: the class's own context.

@@ -1,5 +1,6 @@
 #include "am_appregistry.h"
 #include "inifile.h"
+#include "util_language.h"
 #include "vyndevice.h"
 #include "zlog.h"
 
@@ -69,6 +70,15 @@ bool readEntry(const QString &path, AM_AppRegistry::App &app)
     // Exec keeps its own quoting; it is split when the application starts.
     app.exec = value("Exec");
     app.name = unescapeValue(value("Name"));
+    // The name in the display language: Name[fr-fr], then Name[fr], as desktop entries carry them.
+    const QString language = UTIL_Language::getSystemLanguageCode().toLower();
+    for (const QString &code : { language, language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0) }) {
+        const QString localized = value(QStringLiteral("Name[%1]").arg(code).toLatin1().constData());
+        if (!localized.isEmpty()) {
+            app.name = unescapeValue(localized);
+            break;
+        }
+    }
     app.icon = unescapeValue(value("Icon"));
     return !app.id.isEmpty() && !app.exec.isEmpty();
 }

@@ -84,29 +84,61 @@ QString VynDevice::hostPath(const QString &devicePath)
     return QDir::cleanPath(base + clean);
 }
 
-QString VynDevice::defaultImageFolder()
+QStringList VynDevice::defaultImageFolders()
 {
     const QString fromEnv = qEnvironmentVariable("VYN_IMAGE_DIR");
-    return fromEnv.isEmpty() ? QStringLiteral(VYN_DEFAULT_IMAGE_DIR) : fromEnv;
+    if (!fromEnv.isEmpty())
+        return fromEnv.split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    // An installed program finds the image installed beside it; a built one, the build's.
+    const QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/" VYN_IMAGE_FROM_BIN));
+    if (!programFolder.isEmpty() && QFileInfo(installed).isDir())
+        return { installed };
+    return { QStringLiteral(VYN_DEFAULT_IMAGE_DIR), QStringLiteral(VYN_BUILD_IMAGE_DIR) };
 }
 
-bool VynDevice::installImage(const QString &imageFolder)
+namespace {
+
+bool sameContent(const QString &a, const QString &b)
 {
-    const QString source = imageFolder.isEmpty() ? defaultImageFolder() : imageFolder;
-    const QDir sourceDir(source);
-    if (!sourceDir.exists())
+    QFile first(a);
+    QFile second(b);
+    if (first.size() != second.size())
+        return false;
+    return first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly) && first.readAll() == second.readAll();
+}
+
+} // namespace
+
+bool VynDevice::installImage(const QString &imageFolders)
+{
+    const QStringList sources = imageFolders.isEmpty() ? defaultImageFolders()
+                                                       : imageFolders.split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    if (sources.isEmpty())
         return false;
     bool ok = true;
-    QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = root() + QLatin1Char('/') + sourceDir.relativeFilePath(file);
-        if (QFileInfo::exists(target))
+    for (const QString &source : sources) {
+        const QDir sourceDir(source);
+        if (!sourceDir.exists()) {
+            ok = false;
             continue;
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        ok = QFile::copy(file, target) && ok;
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        }
+        QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString relative = sourceDir.relativeFilePath(file);
+            const QString target = root() + QLatin1Char('/') + relative;
+            if (QFileInfo::exists(target)) {
+                // Settings and user files stay; the system part ("/usr") follows the image, so a
+                // newer build's texts and city data reach a root made by an older one.
+                if (!relative.startsWith(QLatin1String("usr/")) || sameContent(file, target))
+                    continue;
+                QFile::remove(target);
+            }
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            ok = QFile::copy(file, target) && ok;
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        }
     }
     return ok;
 }

@@ -1,4 +1,6 @@
 #include "zapplication.h"
+#include "qcopchannel.h"
+#include "vynchannels.h"
 #include "zconfig.h"
 #include "zheadless.h"
 #include "zresource.h"
@@ -8,6 +10,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLocale>
 #include <QTimer>
 #include <QWidget>
 
@@ -71,6 +74,12 @@ ZApplication::ZApplication(int &argc, char **argv, int type)
     font.setPixelSize(15);
     setFont(font);
     applyLanguage();
+    // A language change reloads the texts; widgets hear of it through QEvent::LanguageChange.
+    auto *systemChannel = new QCopChannel(VynChannel::System, this);
+    connect(systemChannel, &QCopChannel::received, this, [this](const QCString &message) {
+        if (message == VynMessage::LanguageChanged)
+            applyLanguage();
+    });
 }
 
 ZApplication::~ZApplication() = default;
@@ -101,6 +110,8 @@ void ZApplication::applyLanguage()
 {
     const QString code = languageCode();
     ZResource::loadLanguage(code);
+    // Month and day names in dates follow the language too.
+    QLocale::setDefault(QLocale(code));
     setLayoutDirection(isRtlLanguage(code) ? Qt::RightToLeft : Qt::LeftToRight);
 }
 

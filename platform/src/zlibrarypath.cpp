@@ -22,8 +22,12 @@ void fail(QString *reason, const QString &text)
 QStringList ZLibraryPath::folders()
 {
     QStringList candidates;
-    if (QCoreApplication::instance())
-        candidates << QCoreApplication::applicationDirPath() + QStringLiteral("/../lib");
+    if (QCoreApplication::instance()) {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        // Installed: the private library folder; built: <build>/lib beside <build>/bin.
+        const QString installed = programFolder + QStringLiteral("/" VYN_LIBRARY_FROM_BIN);
+        candidates << (QFileInfo(installed).isDir() ? installed : programFolder + QStringLiteral("/../lib"));
+    }
     const QString extra = qEnvironmentVariable("VYN_LIBRARY_DIR");
     if (!extra.isEmpty())
         candidates << extra;

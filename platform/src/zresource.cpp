@@ -15,6 +15,12 @@ std::vector<std::unique_ptr<QTranslator>> &translators()
     static std::vector<std::unique_ptr<QTranslator>> list;
     return list;
 }
+
+QString &currentLanguage()
+{
+    static QString code;
+    return code;
+}
 } // namespace
 
 QString ZResource::text(const char *context, const char *id, const char *fallback)
@@ -29,11 +35,17 @@ QString ZResource::text(const char *context, const char *id, const char *fallbac
     return QString::fromUtf8(fallback);
 }
 
+QString ZResource::languageCode()
+{
+    return currentLanguage();
+}
+
 bool ZResource::loadLanguage(const QString &languageCode)
 {
     for (const auto &translator : translators())
         QCoreApplication::removeTranslator(translator.get());
     translators().clear();
+    currentLanguage() = languageCode.trimmed().toLower();
     if (languageCode.isEmpty() || !QCoreApplication::instance())
         return false;
 

@@ -253,6 +253,15 @@ void HSPluginAzaan::suspend(bool)
 bool HSPluginAzaan::eventFilter(QObject *watched, QEvent *event)
 {
     QWidget *widget = container();
+    if (widget && watched == widget && event->type() == QEvent::LanguageChange && !languageRefreshPending) {
+        // One notice per translation file: every row's text afresh once they are all loaded.
+        languageRefreshPending = true;
+        QTimer::singleShot(0, this, [this] {
+            languageRefreshPending = false;
+            setRowText(AzaanRowModel::MediaRow, AzaanRowModel::mediaText());
+            fullRefresh();
+        });
+    }
     if (!widget || watched != widget || event->type() != QEvent::Paint)
         return QObject::eventFilter(watched, event);
     paintBuffer();

@@ -77,6 +77,7 @@ private:
     IslamicCalendar islamicCalendar;
     bool beforeActivation;
     bool firstTick;
+    bool languageRefreshPending = false;
     MSGCTR_ENG_StatusApi *messageStatus;
     QCopChannel *calendarChannel;
     QCopChannel *systemChannel;

@@ -14,6 +14,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -144,6 +145,15 @@ void HSPluginStatusText::suspend(bool)
 bool HSPluginStatusText::eventFilter(QObject *watched, QEvent *event)
 {
     QWidget *widget = container();
+    if (widget && watched == widget && event->type() == QEvent::LanguageChange && engine && !languageRefreshPending) {
+        // One notice per translation file: the lines afresh once they are all loaded.
+        languageRefreshPending = true;
+        QTimer::singleShot(0, this, [this] {
+            languageRefreshPending = false;
+            if (engine)
+                engine->slotLanguageChanged();
+        });
+    }
     if (!widget || watched != widget || event->type() != QEvent::Paint)
         return QObject::eventFilter(watched, event);
     paintBuffer();

@@ -67,6 +67,7 @@ private:
     // What the last layout found: the icons to draw, and whether the logo stands for line one.
     StatusTextPainter::Scene scene;
     bool layoutPending;
+    bool languageRefreshPending = false;
 };
 
 #endif

@@ -375,6 +375,14 @@ void StatusTextInfoEngine::slotBatteryCapacity(UINT8)
     refreshLineTwo();
 }
 
+void StatusTextInfoEngine::slotLanguageChanged()
+{
+    updateLineOne();
+    updateLineTwo();
+    emit sigLineOneTextChanged();
+    emit sigLineTwoTextChanged();
+}
+
 void StatusTextInfoEngine::slotUpdateTextLine2()
 {
     refreshLineTwo();

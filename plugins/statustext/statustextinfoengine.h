@@ -40,6 +40,8 @@ signals:
     void sigShowStkIdleIcon();
 
 public slots:
+    // The display language changed: both lines again, same state, the new language's texts.
+    void slotLanguageChanged();
     void slotO2HomezoneText(QString text);
     void slotServiceName(QString name);
     void slotRegisted(QString name);

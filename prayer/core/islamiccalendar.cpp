@@ -40,15 +40,16 @@ struct IslamicEvent
     const char *text;
 };
 
-// In the order they fall within a Hijri year.
+// In the order they fall within a Hijri year. QT_TRANSLATE_NOOP names the lookup's context for the
+// check that every shipped language translates the identifier.
 const IslamicEvent events[] = {
-    { 1, 1, "TXT_RID_LIST_B_HIJIRI_NEW_YEAR", "Hijra New Year" },
-    { 1, 10, "TXT_RID_LIST_B_ASHURA", "Ashura" },
-    { 3, 12, "TXT_RID_LIST_B_MAWLID_AN_NABI", "Mawlid an Nabi" },
-    { 9, 1, "TXT_RID_LIST_B_START_OF_RAMADAN", "Start of Ramadan" },
-    { 10, 1, "TXT_RID_LIST_B_EID_AL_FITR", "Eid Al Fitr" },
-    { 12, 9, "TXT_RID_LIST_B_WAQFAT_ARAFA", "Waqfat Arafa" },
-    { 12, 10, "TXT_RID_LIST_B_EID_AL_ADHA", "Eid al Adha" },
+    { 1, 1, QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_LIST_B_HIJIRI_NEW_YEAR"), "Hijra New Year" },
+    { 1, 10, QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_LIST_B_ASHURA"), "Ashura" },
+    { 3, 12, QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_LIST_B_MAWLID_AN_NABI"), "Mawlid an Nabi" },
+    { 9, 1, QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_LIST_B_START_OF_RAMADAN"), "Start of Ramadan" },
+    { 10, 1, QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_LIST_B_EID_AL_FITR"), "Eid Al Fitr" },
+    { 12, 9, QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_LIST_B_WAQFAT_ARAFA"), "Waqfat Arafa" },
+    { 12, 10, QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_LIST_B_EID_AL_ADHA"), "Eid al Adha" },
 };
 
 } // namespace
@@ -130,12 +131,26 @@ bool IslamicCalendar::isGregorianLeapYear(int year)
 
 QString IslamicCalendar::hijriMonthName(int month)
 {
+    static const char *const ids[] = {
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_MUHARRAM"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_SAFAR"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_RABI_I"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_RABI_II"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_JUMADA_I"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_JUMADA_II"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_RAJAB"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_SHABAN"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_RAMADAN"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_SHAWWAL"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_DHU_AL_QIDAH"),
+        QT_TRANSLATE_NOOP("IslamicCalendar", "TXT_RID_STANDARD_DHU_AL_HIJJAH"),
+    };
     static const char *const names[] = { "Muharram", "Safar", "Rabi' I", "Rabi' II", "Jumada I",
                                          "Jumada II", "Rajab", "Sha'ban", "Ramadan", "Shawwal",
                                          "Thw al-Qi'dah", "Thw al-Hijjah" };
     if (month < 1 || month > 12)
         return QString();
-    return QString::fromLatin1(names[month - 1]);
+    return ZResource::text("IslamicCalendar", ids[month - 1], names[month - 1]);
 }
 
 bool IslamicCalendar::isHijriLeapYear(int year)

@@ -24,8 +24,14 @@ bool isFindKey(const QKeyEvent *event)
     const int key = event->key();
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Asterisk || key == Qt::Key_NumberSign)
         return true;
-    // A desktop keyboard's letters stand for the letters of the keypad keys.
-    return key >= Qt::Key_A && key <= Qt::Key_Z && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    // A desktop keyboard's letters stand for the letters of the keypad keys; a keypad in another
+    // script (Arabic) types its own letters, which find the cities in that language.
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return true;
+    const QString text = event->text();
+    return text.size() == 1 && text.at(0).isLetter();
 }
 
 bool isCentreKey(int key)

@@ -11,47 +11,69 @@ namespace {
 
 const char context[] = "AZSettingWgt";
 
+// QT_TRANSLATE_NOOP names each identifier's context where the lookup cannot, for the check that
+// every shipped language translates it.
+
 #ifdef AZ_SETTINGS_PLUGIN_BUILD
 const Row rows[RowCount] = {
-    { CustomCode, "TXT_RID_SETTING_A_CUSTOM_HOMESCREEN", "Custom Home Screen", &AzaanSettings::getEnabled, &AzaanSettings::setEnabled },
-    { PrayerCode, "TXT_RID_SETTING_A_PRAYER", "Prayer Time", &AzaanSettings::getPrayer, &AzaanSettings::setPrayer },
-    { MethodCode, "TXT_RID_SETTING_A_CUSTOM_PRAYERMETHOD", "Prayer Method", &AzaanSettings::getPrayerMethod, &AzaanSettings::setPrayerMethod },
-    { CityCode, "TXT_RID_SETTING_A_CITY", "City", &AzaanSettings::getCity, &AzaanSettings::setCity },
-    { AlertCode, "TXT_RID_SETTING_A_PRAYERALERT", "Prayer Alert", &AzaanSettings::getAlert, &AzaanSettings::setAlert },
-    { AlertSoundCode, "TXT_RID_SETTING_A_ALERTSOUND", "Alert Sound", &AzaanSettings::getAlertPath, &AzaanSettings::setAlertPath },
-    { MessageCode, "TXT_RID_SETTING_A_MESSAGE_INBOX", "Message Inbox", &AzaanSettings::getMessage, &AzaanSettings::setMessage },
-    { CalendarCode, "TXT_RID_SETTING_A_CALENDAR", "Calendar", &AzaanSettings::getCalendar, &AzaanSettings::setCalendar },
-    { EventCode, "TXT_RID_SETTING_A_ISLAMIC_CALENDAR", "Islamic Calendar", &AzaanSettings::getEvent, &AzaanSettings::setEvent },
-    { MediaCode, "TXT_RID_SETTING_A_MEDIA_FINDER", "Media Finder", &AzaanSettings::getMedia, &AzaanSettings::setMedia },
+    { CustomCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_CUSTOM_HOMESCREEN"), "Custom Home Screen", &AzaanSettings::getEnabled, &AzaanSettings::setEnabled },
+    { PrayerCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_PRAYER"), "Prayer Time", &AzaanSettings::getPrayer, &AzaanSettings::setPrayer },
+    { MethodCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_CUSTOM_PRAYERMETHOD"), "Prayer Method", &AzaanSettings::getPrayerMethod, &AzaanSettings::setPrayerMethod },
+    { CityCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_CITY"), "City", &AzaanSettings::getCity, &AzaanSettings::setCity },
+    { AlertCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_PRAYERALERT"), "Prayer Alert", &AzaanSettings::getAlert, &AzaanSettings::setAlert },
+    { AlertSoundCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_ALERTSOUND"), "Alert Sound", &AzaanSettings::getAlertPath, &AzaanSettings::setAlertPath },
+    { MessageCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_MESSAGE_INBOX"), "Message Inbox", &AzaanSettings::getMessage, &AzaanSettings::setMessage },
+    { CalendarCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_CALENDAR"), "Calendar", &AzaanSettings::getCalendar, &AzaanSettings::setCalendar },
+    { EventCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_ISLAMIC_CALENDAR"), "Islamic Calendar", &AzaanSettings::getEvent, &AzaanSettings::setEvent },
+    { MediaCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_A_MEDIA_FINDER"), "Media Finder", &AzaanSettings::getMedia, &AzaanSettings::setMedia },
 };
-const char *const methodIds[5] = { "TXT_RID_LIST_A_WORLD_LEAGUE", "TXT_RID_LIST_A_EGYPTIAN_GENERAL",
-                                   "TXT_RID_LIST_A_ISLAMIC_SCIENCES", "TXT_RID_LIST_A_ISLAMIC_SOCIETY",
-                                   "TXT_RID_LIST_A_UMM_QURAH" };
-const char *const alertIds[6] = { "TXT_RID_LIST_A_OFF", "TXT_RID_LIST_A_BEFORE10", "TXT_RID_LIST_A_BEFORE5",
-                                  "TXT_RID_LIST_A_EXACT", "TXT_RID_LIST_A_AFTER5", "TXT_RID_LIST_A_AFTER10" };
-const char onId[] = "TXT_RID_SETTING_B_ON";
-const char offId[] = "TXT_RID_SETTING_B_OFF";
+const char *const methodIds[5] = {
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_WORLD_LEAGUE"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_EGYPTIAN_GENERAL"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_ISLAMIC_SCIENCES"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_ISLAMIC_SOCIETY"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_UMM_QURAH"),
+};
+const char *const alertIds[6] = {
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_OFF"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_BEFORE10"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_BEFORE5"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_EXACT"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_AFTER5"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_AFTER10"),
+};
+const char onId[] = QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_B_ON");
+const char offId[] = QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_SETTING_B_OFF");
 #else
 const Row rows[RowCount] = {
-    { CustomCode, "TXT_RID_LIST_A_CUSTOM_HOME_SCREEN", "Custom Home Screen", &AzaanSettings::getEnabled, &AzaanSettings::setEnabled },
-    { PrayerCode, "TXT_RID_LIST_A_PRAYER_TIME", "Prayer Time", &AzaanSettings::getPrayer, &AzaanSettings::setPrayer },
-    { MethodCode, "TXT_RID_LIST_A_PRAYER_METHOD", "Prayer Method", &AzaanSettings::getPrayerMethod, &AzaanSettings::setPrayerMethod },
-    { CityCode, "TXT_RID_LIST_A_CITY", "City", &AzaanSettings::getCity, &AzaanSettings::setCity },
-    { AlertCode, "TXT_RID_LIST_A_PRAYER_ALERT", "Prayer Alert", &AzaanSettings::getAlert, &AzaanSettings::setAlert },
-    { AlertSoundCode, "TXT_RID_LIST_A_ALERT_SOUND", "Alert Sound", &AzaanSettings::getAlertPath, &AzaanSettings::setAlertPath },
-    { MessageCode, "TXT_RID_LIST_A_MESSAGE_INBOX", "Message Inbox", &AzaanSettings::getMessage, &AzaanSettings::setMessage },
-    { CalendarCode, "TXT_RID_LIST_A_CALENDAR", "Calendar", &AzaanSettings::getCalendar, &AzaanSettings::setCalendar },
-    { EventCode, "TXT_RID_LIST_A_ISLAMIC_CALENDAR", "Islamic Calendar", &AzaanSettings::getEvent, &AzaanSettings::setEvent },
-    { MediaCode, "TXT_RID_LIST_A_MEDIA_FINDER", "Media Finder", &AzaanSettings::getMedia, &AzaanSettings::setMedia },
+    { CustomCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_CUSTOM_HOME_SCREEN"), "Custom Home Screen", &AzaanSettings::getEnabled, &AzaanSettings::setEnabled },
+    { PrayerCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_PRAYER_TIME"), "Prayer Time", &AzaanSettings::getPrayer, &AzaanSettings::setPrayer },
+    { MethodCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_PRAYER_METHOD"), "Prayer Method", &AzaanSettings::getPrayerMethod, &AzaanSettings::setPrayerMethod },
+    { CityCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_CITY"), "City", &AzaanSettings::getCity, &AzaanSettings::setCity },
+    { AlertCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_PRAYER_ALERT"), "Prayer Alert", &AzaanSettings::getAlert, &AzaanSettings::setAlert },
+    { AlertSoundCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_ALERT_SOUND"), "Alert Sound", &AzaanSettings::getAlertPath, &AzaanSettings::setAlertPath },
+    { MessageCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_MESSAGE_INBOX"), "Message Inbox", &AzaanSettings::getMessage, &AzaanSettings::setMessage },
+    { CalendarCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_CALENDAR"), "Calendar", &AzaanSettings::getCalendar, &AzaanSettings::setCalendar },
+    { EventCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_ISLAMIC_CALENDAR"), "Islamic Calendar", &AzaanSettings::getEvent, &AzaanSettings::setEvent },
+    { MediaCode, QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_MEDIA_FINDER"), "Media Finder", &AzaanSettings::getMedia, &AzaanSettings::setMedia },
 };
-const char *const methodIds[5] = { "TXT_RID_LIST_A_MUSLIM_WORLD_LEAGUE", "TXT_RID_LIST_A_EGYPTIAN_GENERAL",
-                                   "TXT_RID_LIST_A_ISLAMIC_SCIENCES", "TXT_RID_LIST_A_ISLAMIC_SOCIETY",
-                                   "TXT_RID_LIST_A_UMM_AL_QURAH" };
-const char *const alertIds[6] = { "TXT_RID_LIST_A_OFF", "TXT_RID_LIST_A_10_MINUTES_BEFORE",
-                                  "TXT_RID_LIST_A_5_MINUTES_BEFORE", "TXT_RID_LIST_A_AT_PRAYER_TIME",
-                                  "TXT_RID_LIST_A_5_MINUTES_AFTER", "TXT_RID_LIST_A_10_MINUTES_AFTER" };
-const char onId[] = "TXT_RID_LIST_A_ON";
-const char offId[] = "TXT_RID_LIST_A_OFF";
+const char *const methodIds[5] = {
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_MUSLIM_WORLD_LEAGUE"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_EGYPTIAN_GENERAL"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_ISLAMIC_SCIENCES"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_ISLAMIC_SOCIETY"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_UMM_AL_QURAH"),
+};
+const char *const alertIds[6] = {
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_OFF"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_10_MINUTES_BEFORE"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_5_MINUTES_BEFORE"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_AT_PRAYER_TIME"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_5_MINUTES_AFTER"),
+    QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_10_MINUTES_AFTER"),
+};
+const char onId[] = QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_ON");
+const char offId[] = QT_TRANSLATE_NOOP("AZSettingWgt", "TXT_RID_LIST_A_OFF");
 #endif
 
 const char *const methodFallbacks[5] = { "Muslim World League", "Egyptian General", "Islamic Sciences",

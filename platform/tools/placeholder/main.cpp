@@ -2,6 +2,7 @@
 // that the registry points at, showing which application was asked for and with what.
 #include <zapplication.h>
 #include <zheadless.h>
+#include <zresource.h>
 #include <zkbmainwidget.h>
 #include <zsoftkey.h>
 
@@ -57,7 +58,7 @@ int main(int argc, char **argv)
     ZHeadless::setDumpText(label, lines);
     window->setContentWidget(label);
     ZSoftKey *keys = window->getSoftKey(true);
-    keys->setText(ZSoftKey::Right, QStringLiteral("Back"));
+    keys->setText(ZSoftKey::Right, ZResource::text("Global", "TXT_RID_SOFTKEY_BACK", "Back"));
     keys->setClickedSlot(ZSoftKey::Right, window, SLOT(close()));
     app.setMainWidget(window);
     return app.exec();

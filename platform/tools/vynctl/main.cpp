@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <QTimer>
 
@@ -96,6 +97,22 @@ int setTheme(const QStringList &args)
     if (!file.commit())
         return 1;
     return announce(VynChannel::System, VynMessage::ApplyStyle);
+}
+
+int setLanguage(const QStringList &args)
+{
+    // language CODE: the display language, announced; running programs reload their texts.
+    const QString code = args.value(1).trimmed().toLower();
+    static const QRegularExpression valid(QStringLiteral("^[a-z0-9_-]{1,10}$"));
+    if (args.size() != 2 || !valid.match(code).hasMatch()) {
+        fprintf(stderr, "usage: vyn-ctl language CODE   (ar, fr, en-us, ...: letters, digits, - and _, at most 10)\n");
+        return 2;
+    }
+    SETUP_SET_Manager file(QStringLiteral("/tmp/vyn_system.cfg"));
+    file.setSettingInfo(QStringLiteral("SYS_SYSTEM_SET"), QStringLiteral("LanguageType"), code);
+    if (!file.commit())
+        return 1;
+    return announce(VynChannel::System, VynMessage::LanguageChanged);
 }
 
 int listen(const QStringList &args, int count, int timeoutMs)
@@ -426,6 +443,8 @@ int main(int argc, char **argv)
             "  format date FORMAT               set the date format, e.g. dd/MM/yyyy or \"MMM d, yyyy\"\n"
             "                                   (announces Setup/DateFormatChanged)\n"
             "  theme NAME                       switch the skin (announces applyStyle() on VYN/System)\n"
+            "  language CODE                    set the display language: ar, fr, en-us, ... (announces\n"
+            "                                   languageChanged() on VYN/System)\n"
             "  root                             print the device root\n"
             "  unread SMS MMS [--fail sms|mms]  set the unread message counts (--fail: that query fails)\n"
             "  calendar add --start ISO [--end ISO] --subject TEXT [--rrule RULE]\n"
@@ -501,6 +520,8 @@ int main(int argc, char **argv)
         return setFormat(args);
     if (command == QLatin1String("theme"))
         return setTheme(args);
+    if (command == QLatin1String("language"))
+        return setLanguage(args);
     if (command == QLatin1String("root")) {
         out() << VynDevice::root() << Qt::endl;
         return 0;

@@ -16,8 +16,9 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral(
             "Prepares the device root of the stand-in phone.\n\n"
             "Commands:\n"
-            "  install-image [IMAGE_DIR]   copy the device image (default: the build's data/device)\n"
-            "                              into the root; files already there are kept\n"
+            "  install-image [IMAGE_DIR]   copy the device image (default: the installed or built one)\n"
+            "                              into the root; files already there are kept, except\n"
+            "                              the system part (/usr), which follows the image\n"
             "  root                        print the device root"));
     parser.addHelpOption();
     parser.addOption({ QStringLiteral("root"),
@@ -44,12 +45,15 @@ int main(int argc, char **argv)
         return 0;
     }
     if (command == QLatin1String("install-image")) {
-        const QString image = args.size() > 1 ? QFileInfo(args.at(1)).absoluteFilePath()
-                                              : VynDevice::defaultImageFolder();
-        if (!QFileInfo(image).isDir()) {
-            fprintf(stderr, "vyn-device: no image folder %s\n", qPrintable(image));
-            return 1;
+        const QStringList folders = args.size() > 1 ? QStringList { QFileInfo(args.at(1)).absoluteFilePath() }
+                                                    : VynDevice::defaultImageFolders();
+        for (const QString &folder : folders) {
+            if (!QFileInfo(folder).isDir()) {
+                fprintf(stderr, "vyn-device: no image folder %s\n", qPrintable(folder));
+                return 1;
+            }
         }
+        const QString image = folders.join(QDir::listSeparator());
         if (!QFileInfo(VynDevice::root()).isWritable()) {
             fprintf(stderr, "vyn-device: cannot write to %s\n", qPrintable(VynDevice::root()));
             return 1;

@@ -12,6 +12,7 @@
 #include <setup_set_manager.h>
 #include <zheader.h>
 #include <zheadless.h>
+#include <zresource.h>
 
 #include "fakepluginsite.h"
 #include "screendump.h"
@@ -100,6 +101,7 @@ private slots:
     void cleanupTestCase();
     void init();
     void cleanup();
+    void rowsFollowLanguageChange();
 
     void isActivated_data();
     void isActivated();
@@ -505,6 +507,22 @@ void tst_HSPluginAzaan::messageRow_data()
     QTest::newRow("failed SMS query, one MMS") << QByteArray("SMS=4\nSMSFail=true\nMMS=1\n") << "1 New Message";
     QTest::newRow("damaged MMS count") << QByteArray("SMS=1\nMMS=lots\n") << "1 New Message";
     QTest::newRow("both counted") << QByteArray("SMS=2\nMMS=3\n") << "5 New Messages";
+}
+
+void tst_HSPluginAzaan::rowsFollowLanguageChange()
+{
+    QVERIFY(startPlugin());
+    QCOMPARE(rowText(container(), 4), QStringLiteral("Media Finder"));
+    QVERIFY(rowText(container(), 3).endsWith(QStringLiteral("Start of Ramadan")));
+
+    // The platform loads another language's texts: every row is written afresh, not only at
+    // the rows' own next update.
+    QVERIFY(ZResource::loadLanguage(QStringLiteral("ar")));
+    QTRY_COMPARE(rowText(container(), 4), QString::fromUtf8("مستكشف الوسائط"));
+    QVERIFY2(rowText(container(), 3).endsWith(QString::fromUtf8("بداية رمضان")), qPrintable(rowText(container(), 3)));
+    QVERIFY(QString(rowTexts(container()).join(QLatin1Char('|'))).contains(QString::fromUtf8("الظهر")));
+    ZResource::loadLanguage(QString());
+    QTRY_COMPARE(rowText(container(), 4), QStringLiteral("Media Finder"));
 }
 
 void tst_HSPluginAzaan::messageRow()

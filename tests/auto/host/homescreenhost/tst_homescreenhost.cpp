@@ -6,6 +6,7 @@
 #include <qcopchannel.h>
 #include <vynchannels.h>
 #include <zglobal.h>
+#include <zresource.h>
 
 #include "screendump.h"
 #include "testdevice.h"
@@ -84,6 +85,8 @@ private slots:
     void siteOperations();
     void passesOverPluginsWithoutFocus();
     void headlessRun();
+    void followsLanguageChange();
+    void firstStartInTheDisplayLanguage();
     void commandLine_data();
     void commandLine();
 
@@ -524,6 +527,51 @@ void tst_HomeScreenHost::commandLine()
     QCOMPARE(host.exitCode(), exitCode);
     const QString text = QString::fromLocal8Bit(host.readAllStandardOutput() + host.readAllStandardError());
     QVERIFY2(text.contains(output), qPrintable(text));
+}
+
+void tst_HomeScreenHost::followsLanguageChange()
+{
+    writeConfig({ "libtestone_plugin.so" });
+    auto host = startHost();
+    QVERIFY(ScreenDump::lines(host.get()).contains(QStringLiteral("[Menu] ... [Contacts]")));
+    pluginLog().clear();
+
+    // The platform loads the new language's texts (ZApplication does it on the notice).
+    QVERIFY(ZResource::loadLanguage(QStringLiteral("ar")));
+    const QString arabicKeys = QString::fromUtf8("[القائمة] ... [الأسماء]");
+    QTRY_VERIFY2(ScreenDump::lines(host.get()).contains(arabicKeys),
+                 qPrintable(ScreenDump::lines(host.get()).join(QLatin1Char('|'))));
+    // The plugins are placed afresh, once for the whole change, so they take the new direction.
+    QCOMPARE(pluginLog().filter(QStringLiteral("TestOne geometry")).size(), 1);
+
+    ZResource::loadLanguage(QString());
+    QTRY_VERIFY(ScreenDump::lines(host.get()).contains(QStringLiteral("[Menu] ... [Contacts]")));
+}
+
+void tst_HomeScreenHost::firstStartInTheDisplayLanguage()
+{
+    // A device root that has only the language setting: the host fills it from the image, the
+    // translations with it, and shows its texts in that language from the start.
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    QDir().mkpath(root.filePath(QStringLiteral("tmp")));
+    QFile language(root.filePath(QStringLiteral("tmp/vyn_system.cfg")));
+    QVERIFY(language.open(QIODevice::WriteOnly));
+    language.write("[SYS_SYSTEM_SET]\nLanguageType=ar\n");
+    language.close();
+    const QString prefix = root.filePath(QStringLiteral("idle"));
+
+    QProcess host;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VYN_DEVICE_ROOT"), root.path());
+    environment.insert(QStringLiteral("VYN_HEADLESS_OUTPUT"), prefix);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    host.setProcessEnvironment(environment);
+    host.start(QStringLiteral(VYN_TEST_BIN_DIR "/vyn-homescreen"), { QStringLiteral("--plugin-dir"), pluginDir() });
+    QVERIFY(host.waitForFinished(60000));
+    QCOMPARE(host.exitCode(), 0);
+    const QStringList lines = ScreenDump::readLines(prefix);
+    QVERIFY2(lines.contains(QString::fromUtf8("[القائمة] ... [الأسماء]")), qPrintable(lines.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(tst_HomeScreenHost)

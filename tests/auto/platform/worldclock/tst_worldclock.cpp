@@ -1,5 +1,6 @@
 #include <citytable.h>
 #include <worldclock_service.h>
+#include <zresource.h>
 
 #include "testdevice.h"
 
@@ -18,6 +19,8 @@ private slots:
     void unknownCityLeavesTheRecord();
     void everyCityIsInTheCityTable();
     void missingDataGivesNoCities();
+    void namesInTheDisplayLanguage_data();
+    void namesInTheDisplayLanguage();
 
 private:
     TestDevice m_device;
@@ -115,6 +118,46 @@ void tst_WorldClock::missingDataGivesNoCities()
         QVERIFY(WORLDCLOCK_Service::getInstance()->getAllCityNames().isEmpty());
         QVERIFY(!WORLDCLOCK_Service::getInstance()->getCityInfo(QStringLiteral("Abu Dhabi"), info));
         WORLDCLOCK_Service::dispose();
+    }
+    VynDevice::setRoot(m_device.root());
+}
+
+void tst_WorldClock::namesInTheDisplayLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("display");
+
+    QTest::newRow("arabic") << "ar" << "Cairo" << QString::fromUtf8("القاهرة");
+    QTest::newRow("arabic with a region") << "ar-ae" << "Abu Dhabi" << QString::fromUtf8("أبوظبي");
+    QTest::newRow("french") << "fr" << "Cairo" << "Le Caire";
+    QTest::newRow("empty field keeps English") << "fr" << "Abu Dhabi" << "Abu Dhabi";
+    QTest::newRow("short line keeps English") << "ar" << "Nowhere" << "Nowhere";
+    QTest::newRow("no column for the language") << "de" << "Cairo" << "Cairo";
+    QTest::newRow("english") << "en-us" << "Cairo" << "Cairo";
+}
+
+void tst_WorldClock::namesInTheDisplayLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, city);
+    QFETCH(QString, display);
+    WORLDCLOCK_Service::dispose();
+    {
+        TestDevice device(false);
+        QVERIFY(device.writeFile("/usr/SYSqtapp/worldclock/worldcities.tsv",
+                                 "# name\tzone\tlatitude\tlongitude\tcountry\tname_ar\tname_fr\n"
+                                 "Abu Dhabi\tAsia/Dubai\t24.4667\t54.3666\tAE\t\xd8\xa3\xd8\xa8\xd9\x88\xd8\xb8\xd8\xa8\xd9\x8a\t\n"
+                                 "Cairo\tAfrica/Cairo\t30.0500\t31.2500\tEG\t\xd8\xa7\xd9\x84\xd9\x82\xd8\xa7\xd9\x87\xd8\xb1\xd8\xa9\tLe Caire\n"
+                                 "Nowhere\tAsia/Dubai\t1.0000\t1.0000\n"));
+        ZResource::loadLanguage(language);
+        WORLDCLOCK_Service *service = WORLDCLOCK_Service::getInstance();
+        // One city looked up before any list is read, then from the index.
+        QCOMPARE(service->translateCityName(city), display);
+        QCOMPARE(service->fromTranslateCityName(display), city);
+        QCOMPARE(service->translateCityName(city), display);
+        WORLDCLOCK_Service::dispose();
+        ZResource::loadLanguage(QString());
     }
     VynDevice::setRoot(m_device.root());
 }

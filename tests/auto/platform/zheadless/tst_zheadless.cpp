@@ -1,11 +1,15 @@
 #include <testdevice.h>
+#include <qcopchannel.h>
+#include <vynchannels.h>
 #include <zapplication.h>
 #include <zheadless.h>
 #include <zkbmainwidget.h>
+#include <zresource.h>
 #include <zsoftkey.h>
 
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +34,7 @@ private slots:
     void exitLoopWithoutLoop();
     void language_data();
     void language();
+    void languageFollowsTheNotice();
 
 private:
     std::unique_ptr<TestDevice> m_device;
@@ -199,6 +204,28 @@ void tst_ZHeadless::language()
     QCOMPARE(ZApplication::languageCode(), code);
     QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     QApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+void tst_ZHeadless::languageFollowsTheNotice()
+{
+    // What `vyn-ctl language ar` does: the setting, then the notice to every program.
+    QVERIFY(m_device->writeFile(QStringLiteral("/tmp/vyn_system.cfg"), "[SYS_SYSTEM_SET]\nLanguageType=ar\n"));
+    ZKbMainWidget screen;
+    QVERIFY(QCopChannel::send(VynChannel::System, VynMessage::LanguageChanged));
+    QTRY_COMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(screen.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(ZResource::languageCode(), QStringLiteral("ar"));
+    QCOMPARE(QLocale().language(), QLocale::Arabic);
+    // The texts of the image's compiled translations.
+    QCOMPARE(ZResource::text("Azaan_Prayer_Time", "TXT_RID_HEADER_PRAYER_TIMES", "Prayer Times"),
+             QString::fromUtf8("مواقيت الصلاة"));
+
+    QVERIFY(m_device->writeFile(QStringLiteral("/tmp/vyn_system.cfg"), "[SYS_SYSTEM_SET]\nLanguageType=en-us\n"));
+    QVERIFY(QCopChannel::send(VynChannel::System, VynMessage::LanguageChanged));
+    QTRY_COMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(ZResource::text("Azaan_Prayer_Time", "TXT_RID_HEADER_PRAYER_TIMES", "Prayer Times"),
+             QStringLiteral("Prayer Times"));
+    QCOMPARE(QLocale().language(), QLocale::English);
 }
 
 int main(int argc, char **argv)

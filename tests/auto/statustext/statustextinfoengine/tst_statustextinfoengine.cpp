@@ -6,6 +6,7 @@
 #include <tapi_types.h>
 #include <vynchannels.h>
 #include <vynphone.h>
+#include <zresource.h>
 
 #include "testdevice.h"
 
@@ -98,6 +99,7 @@ private slots:
     void init();
     void cleanup();
 
+    void languageChange();
     void lineOne_data();
     void lineOne();
     void damagedPhoneFile_data();
@@ -204,6 +206,22 @@ void tst_StatusTextInfoEngine::lineOne()
     QCOMPARE(m_engine->lineOne(), expected);
     if (!steps.isEmpty() && !steps.first().startsWith(QLatin1String("phone signal")))
         QVERIFY(!lineOneChanged.isEmpty());
+}
+
+void tst_StatusTextInfoEngine::languageChange()
+{
+    startEngine();
+    QVERIFY(run({ "phone airplane on", "phone battery low" }));
+    QCOMPARE(m_engine->lineOne(), QStringLiteral("Airplane Mode"));
+    QSignalSpy lineOneChanged(m_engine.get(), &StatusTextInfoEngine::sigLineOneTextChanged);
+    QSignalSpy lineTwoChanged(m_engine.get(), &StatusTextInfoEngine::sigLineTwoTextChanged);
+    QVERIFY(ZResource::loadLanguage(QStringLiteral("ar")));
+    m_engine->slotLanguageChanged();
+    QCOMPARE(m_engine->lineOne(), QString::fromUtf8("وضع الطيران"));
+    QCOMPARE(m_engine->lineTwo(), QString::fromUtf8("البطارية ضعيفة"));
+    QCOMPARE(lineOneChanged.size(), 1);
+    QCOMPARE(lineTwoChanged.size(), 1);
+    ZResource::loadLanguage(QString());
 }
 
 void tst_StatusTextInfoEngine::damagedPhoneFile_data()

@@ -1,0 +1,66 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Global</name>
+    <message>
+        <source>TXT_RID_SOFTKEY_SELECT</source>
+        <translation>اختيار</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SOFTKEY_CANCEL</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SOFTKEY_OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SOFTKEY_BACK</source>
+        <translation>رجوع</translation>
+    </message>
+</context>
+<context>
+    <name>MediaFilePicker</name>
+    <message>
+        <source>TXT_RID_HEADER_SELECT_TONE</source>
+        <translation>اختيار نغمة</translation>
+    </message>
+</context>
+<context>
+    <name>UTIL_DateTime</name>
+    <message>
+        <source>TXT_RID_STANDARD_AM</source>
+        <translation>ص</translation>
+    </message>
+    <message>
+        <source>TXT_RID_STANDARD_PM</source>
+        <translation>م</translation>
+    </message>
+</context>
+<context>
+    <name>HomeScreenHost</name>
+    <message>
+        <source>TXT_RID_SOFTKEY_MENU</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SOFTKEY_CONTACTS</source>
+        <translation>الأسماء</translation>
+    </message>
+</context>
+<context>
+    <name>AppMenu</name>
+    <message>
+        <source>TXT_RID_HEADER_MENU</source>
+        <translation>القائمة</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalClockPanel</name>
+    <message>
+        <source>TXT_RID_HEADER_EXTERNAL_DISPLAY</source>
+        <translation>الشاشة الخارجية</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,66 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Global</name>
+    <message>
+        <source>TXT_RID_SOFTKEY_SELECT</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SOFTKEY_CANCEL</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SOFTKEY_OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SOFTKEY_BACK</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>MediaFilePicker</name>
+    <message>
+        <source>TXT_RID_HEADER_SELECT_TONE</source>
+        <translation>Sélectionner une sonnerie</translation>
+    </message>
+</context>
+<context>
+    <name>UTIL_DateTime</name>
+    <message>
+        <source>TXT_RID_STANDARD_AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>TXT_RID_STANDARD_PM</source>
+        <translation>PM</translation>
+    </message>
+</context>
+<context>
+    <name>HomeScreenHost</name>
+    <message>
+        <source>TXT_RID_SOFTKEY_MENU</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SOFTKEY_CONTACTS</source>
+        <translation>Contacts</translation>
+    </message>
+</context>
+<context>
+    <name>AppMenu</name>
+    <message>
+        <source>TXT_RID_HEADER_MENU</source>
+        <translation>Menu</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalClockPanel</name>
+    <message>
+        <source>TXT_RID_HEADER_EXTERNAL_DISPLAY</source>
+        <translation>Écran extérieur</translation>
+    </message>
+</context>
+</TS>
