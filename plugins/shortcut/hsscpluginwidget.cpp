@@ -5,7 +5,6 @@
 #include <am_global.h>
 #include <am_launcherclient.h>
 #include <hsplugin.h>
-#include <qwallpaper.h>
 #include <vynchannels.h>
 #include <zglobal.h>
 #include <zheadless.h>
@@ -43,7 +42,8 @@ HSSCPluginWidget::HSSCPluginWidget(QWidget *container)
     , launcherChannel(new QCopChannel(AM_Global::getLauncherChannel(), this))
 {
     setObjectName(QStringLiteral("shortcutWidget"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Only the icons are drawn: on a small screen the cross may lie over another plugin, which
+    // then shows between the icons instead of a square of wallpaper.
     setAutoFillBackground(false);
     if (container) {
         setFixedSize(container->size());
@@ -74,28 +74,12 @@ void HSSCPluginWidget::dropHighlight()
     slotRePaint();
 }
 
-QPixmap HSSCPluginWidget::wallpaperUnder() const
-{
-    QPixmap result(size());
-    QPainter painter(&result);
-    const QPixmap wallpaper = QWallpaper::wallpaper();
-    if (wallpaper.isNull()) {
-        painter.fillRect(result.rect(), ZGlobal::backgroundColor());
-    } else {
-        const QPoint origin = window() ? mapTo(window(), QPoint(0, 0)) : pos();
-        painter.drawPixmap(QPoint(0, 0), wallpaper, QRect(origin, result.size()));
-    }
-    return result;
-}
-
 void HSSCPluginWidget::paintEvent(QPaintEvent *)
 {
+    if (!iconsVisible() || buffer.isNull())
+        return;
     QPainter painter(this);
-    const QPixmap &source = iconsVisible() ? buffer : background;
-    if (source.isNull())
-        painter.drawPixmap(QPoint(0, 0), wallpaperUnder());
-    else
-        painter.drawPixmap(QPoint(0, 0), source);
+    painter.drawPixmap(QPoint(0, 0), buffer);
 }
 
 bool HSSCPluginWidget::eventFilter(QObject *watched, QEvent *event)
@@ -147,8 +131,8 @@ void HSSCQuadStylePluginWidget::slotRePaint()
 {
     ++m_repaints;
     loadIcons();
-    background = wallpaperUnder();
-    buffer = background;
+    buffer = QPixmap(size().isEmpty() ? QSize(1, 1) : size());
+    buffer.fill(Qt::transparent);
     if (setup->hasLayout()) {
         QPainter painter(&buffer);
         painter.setRenderHint(QPainter::Antialiasing);

@@ -11,9 +11,9 @@
 #include <array>
 
 // The shortcuts' drawing on the idle screen: a widget the size of the container, painted from
-// an off-screen buffer that starts as the wallpaper under it. It holds the shared settings
-// object for its whole life. When the icons are switched off the buffer is still drawn, but
-// only the wallpaper shows until a key reveals the icons.
+// an off-screen buffer of the icons alone, so the wallpaper (and any plugin under the cross)
+// shows around them. It holds the shared settings object for its whole life. When the icons are
+// switched off nothing is drawn until a key reveals them.
 class HSSCPluginWidget : public QWidget
 {
     Q_OBJECT
@@ -40,13 +40,10 @@ public slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // The wallpaper under the widget, at its place on the screen.
-    QPixmap wallpaperUnder() const;
     virtual bool iconsLoaded() const = 0;
 
     HSPluginShortcutSetup *setup;
     QPixmap buffer;
-    QPixmap background;
     QCopChannel *launcherChannel;
     bool revealed = false;
     int m_selectedIcon = -1;

@@ -54,6 +54,7 @@ private slots:
     void configuredButAbsent_data();
     void configuredButAbsent();
     void appRemovedAndBack();
+    void freeAreaOfTheHost();
 
 private:
     bool startHost();
@@ -309,6 +310,27 @@ void tst_HSPluginShortcut::appRemovedAndBack()
 
     QVERIFY(m_device->writeFile(entry, camera));
     QTRY_COMPARE_WITH_TIMEOUT(dump(), QStringLiteral("Left: Islamic Calendar|Right: Recent Calls|Up: Camera|Down: Alarm Clock"), 5000);
+}
+
+void tst_HSPluginShortcut::freeAreaOfTheHost()
+{
+    // Offered the room under the date, the cross goes there; with no room left it is offered the
+    // whole screen and lies over the others.
+    for (const bool crowded : { false, true }) {
+        QByteArray config = "[Plugins]\nList=libdate_plugin.so;libshortcut_plugin.so\n[libshortcut_plugin.so]\n"
+                            "Name=Shortcut\nArea=free\n";
+        QVERIFY(m_device->writeFile(QString::fromLatin1(IdleHost::configPath), config));
+        if (crowded)
+            QVERIFY(m_device->writeFile(QStringLiteral("/setup/vyn_device.cfg"), "[Screen]\nHeight=160\n"));
+        m_host = IdleHost::start();
+        QVERIFY(m_host);
+        const QRect date = m_host->container(QStringLiteral("Date"))->geometry();
+        const QRect cross = m_host->container(QStringLiteral("Shortcut"))->geometry();
+        QCOMPARE(cross.size(), QSize(104, 104));
+        QCOMPARE(cross.top() > date.bottom(), !crowded);
+        QVERIFY(m_host->offeredArea().contains(cross));
+        m_host.reset();
+    }
 }
 
 QTEST_MAIN(tst_HSPluginShortcut)
