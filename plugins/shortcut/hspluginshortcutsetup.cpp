@@ -8,7 +8,6 @@
 #include <zlog.h>
 #include <zresource.h>
 
-#include <QHash>
 #include <QUuid>
 
 namespace {
@@ -137,9 +136,8 @@ void HSPluginShortcutSetup::loadShortcuts()
     file.getSettingInfo(QLatin1String(group), QLatin1String(showIconsKey), show, m_showIcons);
     m_showIcons = show;
 
-    QHash<QString, AM_AppRegistry::App> registered;
-    for (const AM_AppRegistry::App &app : AM_AppRegistry::getAllAppObjects())
-        registered.insert(app.id, app);
+    // The watched registry: reading every desktop entry again would cost more than the rest.
+    const QMap<QString, AM_AppRegistry::App> &registered = m_registry->appObjects();
 
     const QStringList defaults = defaultIds(flag174);
     m_configuredIds.clear();
