@@ -28,11 +28,12 @@ QString withoutSlash(const QString &path)
 
 bool isPicture(const QString &hostPath)
 {
+    // A file that only starts like a picture has no size in its header: it is not offered.
     QImageReader reader(hostPath);
     if (!reader.canRead())
         return false;
     const QSize size = reader.size();
-    return !size.isValid() || (size.width() <= largestSide && size.height() <= largestSide);
+    return size.isValid() && !size.isEmpty() && size.width() <= largestSide && size.height() <= largestSide;
 }
 
 QPixmap thumbnail(const QString &hostPath)
