@@ -57,10 +57,10 @@ done
 # One line per program: build target, then its arguments. A new program is one more case.
 # The home screen also needs its plugins and the programs it launches.
 case "$app" in
-    home) target=vyn-homescreen; args=(--external-display); also=(azaan_plugin statustext_plugin clock_plugin date_plugin azaan_settings hssetting_app prayer_app vyn-placeholder vyn-ctl) ;;
+    home) target=vyn-homescreen; args=(--external-display); also=(azaan_plugin statustext_plugin clock_plugin date_plugin shortcut_plugin statusbar_plugin azaan_settings wallpaper_setting hssetting_app prayer_app vyn-placeholder vyn-ctl) ;;
     prayer) target=prayer_app; args=(); also=() ;;
     events) target=prayer_app; args=(event); also=() ;;
-    settings) target=hssetting_app; args=(); also=(azaan_settings azaan_plugin clock_plugin date_plugin) ;;
+    settings) target=hssetting_app; args=(); also=(azaan_settings azaan_plugin clock_plugin date_plugin shortcut_plugin wallpaper_setting) ;;
     *) echo "run.sh: unknown program '$app' (see --help)" >&2; exit 2 ;;
 esac
 args+=("${extra[@]+"${extra[@]}"}")

@@ -46,6 +46,7 @@ struct HostedPlugin
     bool initialized = false;
     bool active = false;
     bool focusable = true;
+    bool freeArea = false;
     bool placing = false;
 
     QWidget *container() const { return site ? site->containerWidget() : nullptr; }
@@ -183,7 +184,7 @@ void HomeScreenHost::start()
     if (config.plugins.isEmpty())
         qCInfo(hostLog()) << "no plugins configured in" << m_options.configPath;
     for (const HSFrameworkConfig::Plugin &plugin : config.plugins)
-        load(plugin.library, plugin.name, plugin.focus);
+        load(plugin.library, plugin.name, plugin.focus, plugin.freeArea);
 
     // The frame stays above whatever the plugins draw.
     if (m_header)
@@ -194,7 +195,7 @@ void HomeScreenHost::start()
     focusEntry();
 }
 
-void HomeScreenHost::load(const QString &library, const QString &name, bool focus)
+void HomeScreenHost::load(const QString &library, const QString &name, bool focus, bool freeArea)
 {
     if (!HSFrameworkConfig::isLibraryName(library)) {
         qCWarning(hostLog()) << "skipping" << library << ": not a file name in the plugin folder";
@@ -214,6 +215,7 @@ void HomeScreenHost::load(const QString &library, const QString &name, bool focu
     entry->library = library;
     entry->name = name;
     entry->focusable = focus;
+    entry->freeArea = freeArea;
     entry->handle = std::move(handle);
     entry->site = std::make_unique<HSPluginSite>(this, name);
     entry->plugin = entry->handle->createInstance(entry->site.get());
@@ -268,7 +270,15 @@ bool HomeScreenHost::place(HostedPlugin *entry)
     if (!container || entry->placing)
         return false;
     entry->placing = true;
-    const QRect rect = entry->plugin->geometry(offeredArea());
+    QRect rect;
+    const QRect band = entry->freeArea ? freeBand(entry) : QRect();
+    if (band.isValid()) {
+        rect = entry->plugin->geometry(band);
+        if (!band.contains(rect))
+            rect = QRect();
+    }
+    if (!rect.isValid())
+        rect = entry->plugin->geometry(offeredArea());
     entry->placing = false;
     if (!rect.isValid() || !rect.intersects(ZGlobal::getScreenR())) {
         container->hide();
@@ -276,6 +286,17 @@ bool HomeScreenHost::place(HostedPlugin *entry)
     }
     container->setGeometry(rect);
     return true;
+}
+
+QRect HomeScreenHost::freeBand(const HostedPlugin *entry) const
+{
+    const QRect area = offeredArea();
+    int top = area.top();
+    for (const auto &other : m_plugins) {
+        if (other.get() != entry && isShown(other.get()))
+            top = std::max(top, other->container()->geometry().bottom() + 1);
+    }
+    return QRect(QPoint(area.left(), top), area.bottomRight());
 }
 
 void HomeScreenHost::relayout()

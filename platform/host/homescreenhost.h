@@ -93,7 +93,9 @@ private slots:
 
 private:
     void retranslate();
-    void load(const QString &library, const QString &name, bool focus = true);
+    void load(const QString &library, const QString &name, bool focus = true, bool freeArea = false);
+    // The offered area under every other shown plugin; invalid when nothing is left.
+    QRect freeBand(const HostedPlugin *entry) const;
     void showEntry(HostedPlugin *entry);
     void hideEntry(HostedPlugin *entry);
     bool place(HostedPlugin *entry);

@@ -23,7 +23,10 @@ HSFrameworkConfig HSFrameworkConfig::read(const QString &path)
         name = name.trimmed();
         bool focus = true;
         file.getSettingInfo(library, QStringLiteral("Focus"), focus, true);
-        config.plugins.append({ library, name.isEmpty() ? defaultName(library) : name, focus });
+        QString area;
+        file.getSettingInfo(library, QStringLiteral("Area"), area, QString());
+        config.plugins.append({ library, name.isEmpty() ? defaultName(library) : name, focus,
+                                area.trimmed().compare(QLatin1String("free"), Qt::CaseInsensitive) == 0 });
     }
     file.getSettingInfo(QStringLiteral("Frame"), QStringLiteral("ShowHeader"), config.showHeader, true);
     return config;

@@ -12,6 +12,8 @@
 //   Name=Azaan
 //   [libclock_plugin.so]
 //   Focus=false
+//   [libshortcut_plugin.so]
+//   Area=free
 //   [Frame]
 //   ShowHeader=true
 //
@@ -19,7 +21,9 @@
 // group gives the framework name that "VYN/HSFRAMEWORK" messages use, by default the library
 // name without "lib", "_plugin" and ".so", capitalised ("libclock_plugin.so": "Clock"). "Focus"
 // false keeps a plugin that only shows something (clock, date) out of the key focus: the
-// direction keys pass over it.
+// direction keys pass over it. "Area" free offers a plugin the band under every plugin shown
+// before it, and the whole screen only when its answer does not fit there, so it does not
+// cover them where the screen has room.
 struct HSFrameworkConfig
 {
     struct Plugin
@@ -27,6 +31,7 @@ struct HSFrameworkConfig
         QString library;
         QString name;
         bool focus = true;
+        bool freeArea = false;
     };
 
     QList<Plugin> plugins;

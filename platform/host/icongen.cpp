@@ -27,6 +27,10 @@ const Icon icons[] = {
     { "hsset_azaan.png", "Az", 0x1e8449 },    { "hsset_clock.png", "Cl", 0x2c3e50 },
     { "hsset_date.png", "Dt", 0xc0392b },     { "hsset_shortcut.png", "Ic", 0x2f8fc8 },
     { "hsset_wallpaper.png", "Wp", 0x8e44ad },
+    { "islamic_calendar_std.png", "Ic", 0x117a65 }, { "recent_calls_std.png", "Rc", 0x2e86c1 },
+    { "alarm_clock_std.png", "Al", 0xb9770e }, { "home_screen_std.png", "Hm", 0x5d6d7e },
+    { "keypad_lock_std.png", "Kl", 0x34495e }, { "greeting_text_std.png", "Gt", 0xa04000 },
+    { "sim_toolkit_std.png", "Sk", 0x6c3483 },
 };
 
 } // namespace

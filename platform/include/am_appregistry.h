@@ -33,6 +33,10 @@ public:
     static bool find(const QString &id, App &app);
     static QString registryFolder();
 
+    // The applications as this instance last read them, by id: kept in step by its folder
+    // watch, so asking costs no file reads.
+    const QMap<QString, App> &appObjects() const { return m_known; }
+
 signals:
     void signalAppObjectAdded(const QString &appId, const QString &name);
     void signalAppObjectRemoved(const QString &appId, const QString &name);

@@ -14,8 +14,10 @@ class ZSingleSelectDlg : public ZKbMainWidget
 {
     Q_OBJECT
 public:
+    // format: the rows' format, "%R%M" or, with an icon per row, "%R%I%M".
     explicit ZSingleSelectDlg(const QString &title, const QString &prompt = QString(),
-                              QWidget *parent = nullptr, const char *name = nullptr);
+                              QWidget *parent = nullptr, const char *name = nullptr,
+                              const QString &format = QStringLiteral("%R%M"));
     ~ZSingleSelectDlg() override;
 
     void addItemsList(const QStringList &items);

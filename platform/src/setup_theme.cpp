@@ -1,8 +1,14 @@
 #include "setup_theme.h"
+#include "am_global.h"
+#include "qcopchannel.h"
+#include "qwallpaper.h"
+#include "vynchannels.h"
 #include "vyndevice.h"
+#include "zlog.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace {
 
@@ -56,4 +62,20 @@ bool SETUP_THEME::isRingTone(const QString &path)
         return false;
     const QByteArray head = file.read(64);
     return isWave(head) || isMidi(head) || isMp3(head) || isAmr(head) || isAsf(head);
+}
+
+int SETUP_THEME::applyElement(int element, const QString &path, int)
+{
+    if (element != WallpaperElement)
+        return UnknownElement;
+    // The picked file may have gone since it was listed; the stored wallpaper then stays.
+    const QString hostPath = VynDevice::hostPath(path);
+    if (!path.startsWith(QLatin1Char('/')) || !QFileInfo(hostPath).isFile() || !QImageReader(hostPath).canRead()) {
+        qCWarning(zlog("platform")) << "theme: not an image, wallpaper unchanged:" << path;
+        return NotAnImage;
+    }
+    if (!QWallpaper::setWallpaperPath(path))
+        return NotStored;
+    QCopChannel::send(AM_Global::getLauncherChannel(), VynMessage::ShowWallPaper);
+    return Applied;
 }

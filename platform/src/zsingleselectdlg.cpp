@@ -7,9 +7,11 @@
 
 #include <QKeyEvent>
 
-ZSingleSelectDlg::ZSingleSelectDlg(const QString &title, const QString &prompt, QWidget *parent, const char *name)
+ZSingleSelectDlg::ZSingleSelectDlg(const QString &title, const QString &prompt, QWidget *parent, const char *name,
+                                   const QString &format)
     : ZKbMainWidget(parent, name)
-    , m_listBox(new ZListBox(QStringLiteral("%R%M"), this, 0, "singleSelectList"))
+    , m_listBox(new ZListBox(format.contains(QLatin1String("%R")) ? format : QStringLiteral("%R%M"), this, 0,
+                             "singleSelectList"))
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMainWidgetTitle(prompt.isEmpty() ? title : title + QStringLiteral(": ") + prompt);

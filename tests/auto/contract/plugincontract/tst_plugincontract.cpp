@@ -43,6 +43,8 @@ const Expectation expectations[] = {
     { "libdate_plugin.so", "unknown mode", "/setup/vyn_idle.cfg", "[idle_date]\nidle_date_mode=2\n", 0, "DATE" },
     { "libdate_plugin.so", "not a number", "/setup/vyn_idle.cfg", "[idle_date]\nidle_date_mode=on\n", 1, "DATE" },
     { "libstatustext_plugin.so", "default", nullptr, "", 1, "Status Text" },
+    { "libshortcut_plugin.so", "default", nullptr, "", 1, "Shortcut" },
+    { "libstatusbar_plugin.so", "default", nullptr, "", 1, "abc" },
     { "libtestone_plugin.so", "default", nullptr, "", 1, "TestOne" },
     { "libtesttwo_plugin.so", "default", nullptr, "", 1, "TestTwo" },
     { "libtestthree_plugin.so", "default", nullptr, "", 1, "TestThree" },
