@@ -92,6 +92,9 @@ private slots:
 
 private:
     void load(const QString &library, const QString &name, bool focus = true);
+    // The file to open for a configured library: a file name in the plugin folder, or an
+    // absolute path inside it or the platform's library folders; empty, with why, otherwise.
+    QString libraryPath(const QString &library, QString *reason) const;
     void showEntry(HostedPlugin *entry);
     void hideEntry(HostedPlugin *entry);
     bool place(HostedPlugin *entry);
