@@ -49,6 +49,6 @@ for t in $targets; do
         status=1
         grep -E "ERROR|SUMMARY|fuzz check|Test unit written" "$log" | head -20
     fi
-    grep -E "^#[0-9]+ +(INITED|DONE)|stat::number_of_executed_units|stat::peak_rss" "$log" | tail -4
+    grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)|stat::number_of_executed_units|stat::peak_rss" "$log" | tail -4
 done
 exit $status
