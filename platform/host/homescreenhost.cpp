@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QDataStream>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -142,6 +143,38 @@ void HomeScreenHost::slotContacts()
         qCWarning(hostLog()) << "could not start the contacts:" << result;
 }
 
+QString HomeScreenHost::libraryPath(const QString &library, QString *reason) const
+{
+    const QString folder = QFileInfo(m_options.pluginDir).canonicalFilePath();
+    if (HSFrameworkConfig::isLibraryName(library)) {
+        if (folder.isEmpty()) {
+            *reason = QStringLiteral("no plugin folder %1").arg(m_options.pluginDir);
+            return QString();
+        }
+        return QDir(folder).filePath(library);
+    }
+    if (!QDir::isAbsolutePath(library) || library.contains(QChar(0))) {
+        *reason = QStringLiteral("neither a file name nor an absolute path");
+        return QString();
+    }
+    // An absolute path counts only when, links resolved, it leads into the plugin folder or
+    // one of the platform's library folders.
+    const QString canonical = QFileInfo(library).canonicalFilePath();
+    if (canonical.isEmpty() || !QFileInfo(canonical).isFile()) {
+        *reason = QStringLiteral("no such file");
+        return QString();
+    }
+    QStringList trusted = ZLibraryPath::folders();
+    if (!folder.isEmpty())
+        trusted.prepend(folder);
+    for (const QString &allowed : std::as_const(trusted)) {
+        if (canonical.startsWith(allowed + QLatin1Char('/')))
+            return canonical;
+    }
+    *reason = QStringLiteral("outside the library folders");
+    return QString();
+}
+
 QString HomeScreenHost::defaultPluginDir()
 {
     const QStringList folders = ZLibraryPath::folders();
@@ -197,15 +230,17 @@ void HomeScreenHost::start()
 
 void HomeScreenHost::load(const QString &library, const QString &name, bool focus, bool freeArea)
 {
-    if (!HSFrameworkConfig::isLibraryName(library)) {
-        qCWarning(hostLog()) << "skipping" << library << ": not a file name in the plugin folder";
+    QString reason;
+    const QString path = libraryPath(library, &reason);
+    if (path.isEmpty()) {
+        qCWarning(hostLog()) << "skipping" << library << ":" << reason;
         return;
     }
     if (name.isEmpty() || find(name)) {
         qCWarning(hostLog()) << "skipping" << library << ": framework name" << name << "is empty or taken";
         return;
     }
-    auto handle = std::make_unique<HSPluginLibrary>(QDir(m_options.pluginDir).filePath(library));
+    auto handle = std::make_unique<HSPluginLibrary>(path);
     if (!handle->isLoaded()) {
         qCWarning(hostLog()) << "skipping" << library << ":" << handle->errorString();
         return;
@@ -280,7 +315,13 @@ bool HomeScreenHost::place(HostedPlugin *entry)
     if (!rect.isValid())
         rect = entry->plugin->geometry(offeredArea());
     entry->placing = false;
-    if (!rect.isValid() || !rect.intersects(ZGlobal::getScreenR())) {
+    // No rectangle: the plugin has nothing to show now.
+    if (!rect.isValid()) {
+        container->hide();
+        return false;
+    }
+    if (!ZGlobal::getScreenR().contains(rect)) {
+        qCWarning(hostLog()) << entry->name << "asked for" << rect << "outside the screen: not placed";
         container->hide();
         return false;
     }

@@ -96,6 +96,9 @@ private:
     void load(const QString &library, const QString &name, bool focus = true, bool freeArea = false);
     // The offered area under every other shown plugin; invalid when nothing is left.
     QRect freeBand(const HostedPlugin *entry) const;
+    // The file to open for a configured library: a file name in the plugin folder, or an
+    // absolute path inside it or the platform's library folders; empty, with why, otherwise.
+    QString libraryPath(const QString &library, QString *reason) const;
     void showEntry(HostedPlugin *entry);
     void hideEntry(HostedPlugin *entry);
     bool place(HostedPlugin *entry);

@@ -134,8 +134,13 @@ int AM_AlarmServer::addAlarm(const QUuid &appId, const QDateTime &time, int inde
         qCWarning(zlog("platform")) << "alarm refused:" << appId << time << data.size();
         return 1;
     }
-    SETUP_SET_Manager file(QString::fromLatin1(alarmFile));
     const QString timeText = time.toUTC().toString(Qt::ISODateWithMs);
+    // Beyond the years the text form covers, the alarm could be stored but never read back.
+    if (timeText.isEmpty()) {
+        qCWarning(zlog("platform")) << "alarm refused: time out of range" << time;
+        return 1;
+    }
+    SETUP_SET_Manager file(QString::fromLatin1(alarmFile));
     const QString dataText = QString::fromLatin1(data.toBase64());
     if (pendingRemovals().remove(appId)) {
         // Withdrawn and registered again: the registry already says so.

@@ -49,7 +49,8 @@ IniFile IniFile::parse(const QByteArray &content, int options)
 {
     IniFile ini;
     QString group;
-    const QList<QByteArray> lines = content.split('\n');
+    // A byte-order mark would hide the first line from the parser.
+    const QList<QByteArray> lines = (content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content).split('\n');
     for (const QByteArray &rawLine : lines) {
         const QString line = QString::fromUtf8(rawLine).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
@@ -83,12 +84,15 @@ QByteArray IniFile::serialise() const
             continue;
         if (!out.isEmpty())
             out += '\n';
-        if (!group.name.isEmpty())
+        // Keys without a group read back as such only above every group header.
+        if (!group.name.isEmpty() || !out.isEmpty())
             out += '[' + group.name.toUtf8() + "]\n";
         for (const Entry &entry : group.entries) {
             QString value = escape(entry.second);
-            // Keep surrounding blanks, which the parser would otherwise trim.
-            if (value != value.trimmed() || (value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))))
+            // Keep surrounding blanks, which the parser would otherwise trim, and keep a line
+            // such as "[a=b]" from reading back as a group header.
+            if (value != value.trimmed() || (value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+                || (entry.first.startsWith(QLatin1Char('[')) && value.endsWith(QLatin1Char(']'))))
                 value = QLatin1Char('"') + value + QLatin1Char('"');
             out += entry.first.toUtf8() + '=' + value.toUtf8() + '\n';
         }

@@ -63,7 +63,9 @@ double positionValue(QByteArrayView text, char negativeHemisphere)
     // Long texts are garbage anyway; a bounded copy keeps the parse off the heap.
     char buffer[64];
     const qsizetype length = qMin<qsizetype>(text.size(), sizeof(buffer) - 1);
-    std::memcpy(buffer, text.data(), size_t(length));
+    // An empty view may have no data at all, which memcpy must not be given.
+    if (length > 0)
+        std::memcpy(buffer, text.data(), size_t(length));
     buffer[length] = '\0';
     const char *minutes = "";
     if (char *dot = static_cast<char *>(std::memchr(buffer, '.', size_t(length)))) {

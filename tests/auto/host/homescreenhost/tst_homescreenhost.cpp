@@ -76,6 +76,10 @@ private slots:
     void skipsBrokenEntries_data();
     void skipsBrokenEntries();
     void hidesPluginWithoutRectangle();
+    void refusesLibraryPaths_data();
+    void refusesLibraryPaths();
+    void placesNonsenseGeometryNowhere_data();
+    void placesNonsenseGeometryNowhere();
     void routesKeys_data();
     void routesKeys();
     void followsFrameworkChannel_data();
@@ -109,6 +113,10 @@ void tst_HomeScreenHost::initTestCase()
                                  "libtest_noexports.so" }) {
         const QString name = QString::fromLatin1(library);
         QVERIFY2(QFile::link(libs.filePath(name), m_pluginDir.filePath(name)), library);
+    }
+    for (const char *library : { "libhalf_exports.so", "libunresolved.so" }) {
+        const QString name = QString::fromLatin1(library);
+        QVERIFY2(QFile::link(QStringLiteral(VYN_BROKEN_LIB_DIR "/") + name, m_pluginDir.filePath(name)), library);
     }
     QFile junk(m_pluginDir.filePath(QStringLiteral("libjunk_plugin.so")));
     QVERIFY(junk.open(QIODevice::WriteOnly));
@@ -212,8 +220,10 @@ void tst_HomeScreenHost::skipsBrokenEntries_data()
     QTest::newRow("missing library") << QStringList { "libmissing_plugin.so", one } << 0 << 1 << onlyOne;
     QTest::newRow("library without exports") << QStringList { "libtest_noexports.so", one } << 0 << 1 << onlyOne;
     QTest::newRow("not a library") << QStringList { "libjunk_plugin.so", one } << 0 << 1 << onlyOne;
-    QTest::newRow("path instead of a name")
-            << QStringList { QStringLiteral(VYN_TEST_LIB_DIR "/libtesttwo_plugin.so"), one } << 0 << 1 << onlyOne;
+    QTest::newRow("relative path instead of a name") << QStringList { "../lib/libtesttwo_plugin.so", one } << 0 << 1
+                                                     << onlyOne;
+    QTest::newRow("half the exports") << QStringList { "libhalf_exports.so", one } << 0 << 1 << onlyOne;
+    QTest::newRow("unresolved symbol") << QStringList { "libunresolved.so", one } << 0 << 1 << onlyOne;
     QTest::newRow("null instance") << QStringList { "libtesttwo_plugin.so", one } << 1 << 1 << onlyOne;
     QTest::newRow("switched off") << QStringList { "libtesttwo_plugin.so", one } << 0 << 0
                                   << QStringList { "TestTwo", "TestOne" };
@@ -253,6 +263,72 @@ void tst_HomeScreenHost::hidesPluginWithoutRectangle()
     auto host = startHost();
 
     QVERIFY(pluginLog().contains(QStringLiteral("TestOne activate")));
+    QVERIFY(host->container(QStringLiteral("TestOne"))->isHidden());
+    QCOMPARE(host->shownPlugins(), QStringList { QStringLiteral("TestTwo") });
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestTwo"));
+}
+
+void tst_HomeScreenHost::refusesLibraryPaths_data()
+{
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<bool>("loads");
+
+    QTest::newRow("absolute, in the plugin folder") << pluginDir() + "/libtesttwo_plugin.so" << true;
+    QTest::newRow("absolute, in the library folder") << QStringLiteral(VYN_TEST_LIB_DIR "/libtesttwo_plugin.so") << true;
+    QTest::newRow("absolute, leaving the folder with ..")
+            << pluginDir() + "/../" + QFileInfo(pluginDir()).fileName() + "/libtesttwo_plugin.so" << true;
+    QTest::newRow("absolute, elsewhere") << QStringLiteral("OUTSIDE") << false;
+    QTest::newRow("absolute, missing") << pluginDir() + "/libmissing_plugin.so" << false;
+    QTest::newRow("relative with a folder") << QStringLiteral("./libtesttwo_plugin.so") << false;
+    QTest::newRow("parent folder") << QStringLiteral("..") << false;
+}
+
+void tst_HomeScreenHost::refusesLibraryPaths()
+{
+    QFETCH(QString, library);
+    QFETCH(bool, loads);
+
+    // A copy of a good plugin outside every trusted folder.
+    QTemporaryDir elsewhere;
+    if (library == QLatin1String("OUTSIDE")) {
+        library = elsewhere.filePath(QStringLiteral("libtesttwo_plugin.so"));
+        QVERIFY(QFile::copy(QStringLiteral(VYN_TEST_LIB_DIR "/libtesttwo_plugin.so"), library));
+    }
+    writeConfig({ library, "libtestone_plugin.so" });
+    QByteArray text = m_device->readFile(QString::fromLatin1(configPath));
+    text += "[" + library.toUtf8() + "]\nName=TestTwo\n";
+    QVERIFY(m_device->writeFile(QString::fromLatin1(configPath), text));
+    if (!loads)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^skipping ")));
+    auto host = startHost();
+
+    QCOMPARE(host->loadedPlugins().contains(QStringLiteral("TestTwo")), loads);
+    QVERIFY(host->loadedPlugins().contains(QStringLiteral("TestOne")));
+}
+
+void tst_HomeScreenHost::placesNonsenseGeometryNowhere_data()
+{
+    QTest::addColumn<QRect>("rect");
+
+    QTest::newRow("negative") << QRect(-20, 40, 160, 40);
+    QTest::newRow("huge") << QRect(0, 40, 1 << 30, 1 << 30);
+    QTest::newRow("below the screen") << QRect(0, 5000, 160, 40);
+    QTest::newRow("partly off the right edge") << QRect(300, 40, 160, 40);
+}
+
+void tst_HomeScreenHost::placesNonsenseGeometryNowhere()
+{
+    QFETCH(QRect, rect);
+
+    TestPluginBehaviour one = behaviour(rect.y());
+    one.x = rect.x();
+    one.width = rect.width();
+    one.height = rect.height();
+    setBehaviour("libtestone_plugin.so", one);
+    writeConfig({ "libtestone_plugin.so", "libtesttwo_plugin.so" });
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TestOne.*outside the screen")));
+    auto host = startHost();
+
     QVERIFY(host->container(QStringLiteral("TestOne"))->isHidden());
     QCOMPARE(host->shownPlugins(), QStringList { QStringLiteral("TestTwo") });
     QCOMPARE(host->focusedPlugin(), QStringLiteral("TestTwo"));

@@ -7,7 +7,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QProcess>
+#include <QDBusConnectionInterface>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 
 // Channel messages within a process and between processes over the session bus.
@@ -24,6 +26,7 @@ private slots:
     void arrivesFromAnotherProcess();
     void garbledBusSignalsAreIgnored();
     void withoutBusMessagesStayLocal();
+    void keepsListeningAfterAFlood();
 
 private:
     QString ctl() const { return QStringLiteral(VYN_TEST_BIN_DIR "/vyn-ctl"); }
@@ -150,6 +153,38 @@ void tst_Channels::withoutBusMessagesStayLocal()
     QCOMPARE(sender.exitCode(), 0);
     const QByteArray log = sender.readAllStandardError();
     QCOMPARE(log.count("no session bus"), 1);
+}
+
+void tst_Channels::keepsListeningAfterAFlood()
+{
+    QCopChannel channel("Test/Flood");
+    int heard = 0;
+    QByteArray last;
+    connect(&channel, &QCopChannel::received, this, [&](const QCString &message) {
+        ++heard;
+        last = message;
+    });
+    // Another program sends far more than the bus library lets a connection hold while this
+    // thread is busy; then one ordinary message, which must still arrive.
+    auto send = [](const QString &connection, const QString &message, const QByteArray &payload, int count) {
+        QDBusConnection other = QDBusConnection::connectToBus(QDBusConnection::SessionBus, connection);
+        for (int i = 0; i < count; ++i) {
+            QDBusMessage signal = QDBusMessage::createSignal("/vyn/channel", "org.vyn.Channel", "message");
+            signal << QStringLiteral("Test/Flood") << message << payload;
+            other.send(signal);
+        }
+        // Answered in order: everything sent has reached the bus.
+        other.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.DBus"));
+    };
+    std::unique_ptr<QThread> flood(QThread::create(send, QStringLiteral("flooder"), QStringLiteral("big"),
+                                                   QByteArray(1000 * 1000, 'x'), 100));
+    flood->start();
+    QVERIFY(flood->wait(120000));
+    QDBusConnection::disconnectFromBus(QStringLiteral("flooder"));
+    send(QStringLiteral("latecomer"), QStringLiteral("last"), QByteArray(), 1);
+    QDBusConnection::disconnectFromBus(QStringLiteral("latecomer"));
+    QTRY_COMPARE_WITH_TIMEOUT(last, QByteArray("last"), 30000);
+    QVERIFY2(heard < 100, "a flood is cut short, oldest first");
 }
 
 QTEST_GUILESS_MAIN(tst_Channels)

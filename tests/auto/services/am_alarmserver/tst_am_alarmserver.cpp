@@ -105,6 +105,8 @@ void tst_AM_AlarmServer::refusesBadAlarms_data()
     QTest::newRow("no application") << QUuid() << at("2024-06-01T05:00:00") << QByteArray();
     QTest::newRow("no time") << prayerApp << QDateTime() << QByteArray();
     QTest::newRow("oversized data") << prayerApp << at("2024-06-01T05:00:00") << QByteArray(1024 * 1024, 'x');
+    // The registry could not write it down, and would never read it back.
+    QTest::newRow("after the year 9999") << prayerApp << at("2024-06-01T05:00:00").addYears(8000) << QByteArray();
 }
 
 void tst_AM_AlarmServer::refusesBadAlarms()

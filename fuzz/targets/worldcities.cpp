@@ -1,0 +1,21 @@
+// The world-city data: the service reads any file, then every city it lists is asked for.
+#include "fuzzcheck.h"
+
+#include <worldclock_service.h>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Fuzz::ensureApplication();
+    Fuzz::writeDeviceFile(QStringLiteral("/usr/SYSqtapp/worldclock/worldcities.tsv"), Fuzz::bytes(data, size));
+    WORLDCLOCK_Service::dispose();
+    WORLDCLOCK_Service *service = WORLDCLOCK_Service::getInstance();
+    const QStringList names = service->getAllCityNames();
+    for (const QString &name : names) {
+        WORLDCLOCK_CityInfo info;
+        FUZZ_CHECK(service->getCityInfo(name, info));
+        FUZZ_CHECK(info.gmtHours >= -24 && info.gmtHours <= 24);
+        service->fromTranslateCityName(service->translateCityName(name));
+    }
+    WORLDCLOCK_Service::dispose();
+    return 0;
+}
