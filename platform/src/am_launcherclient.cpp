@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -40,6 +41,12 @@ QString resolveProgram(const QString &program)
     return found;
 }
 
+bool isScript(const QString &program)
+{
+    QFile file(program);
+    return file.open(QIODevice::ReadOnly) && file.read(2) == "#!";
+}
+
 } // namespace
 
 int AM_LauncherClient::launchAppObject(const QString &appId, const QString &arguments, int initiator, bool, bool)
@@ -58,7 +65,15 @@ int AM_LauncherClient::launchAppObject(const QString &appId, const QString &argu
             return 2;
         }
         command += QProcess::splitCommand(arguments);
-        if (!QProcess::startDetached(program, command)) {
+        // A cross-built image under emulation starts its programs through the emulator; scripts
+        // run as they are.
+        QStringList wrapper = QProcess::splitCommand(qEnvironmentVariable("VYN_EXEC_WRAPPER"));
+        QString executable = program;
+        if (!wrapper.isEmpty() && !isScript(program)) {
+            executable = wrapper.takeFirst();
+            command = wrapper + QStringList(program) + command;
+        }
+        if (!QProcess::startDetached(executable, command)) {
             qCWarning(zlog("platform")) << "launcher: cannot start" << program << command;
             return 3;
         }

@@ -818,7 +818,9 @@ void tst_HSPluginAzaan::prayerAfterMidnight()
     QCOMPARE(rowText(container(), 0), row);
     const QList<AM_Alarm> alarms = prayerAlarms();
     QCOMPARE(alarms.size(), 1);
-    QCOMPARE(alarms.first().time, alarm);
+    // Built again in the zone now in force: a local time made under the test's starting zone
+    // may keep that zone's offset (32-bit Qt caches it).
+    QCOMPARE(alarms.first().time, QDateTime(alarm.date(), alarm.time()));
     QCOMPARE(alarms.first().index, alarmPrayer);
 }
 
