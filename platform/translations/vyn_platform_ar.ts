@@ -63,4 +63,11 @@
         <translation>الشاشة الخارجية</translation>
     </message>
 </context>
+<context>
+    <name>FILEHUB_InsertDlg</name>
+    <message>
+        <source>TXT_RID_LIST_A_NO_FILES</source>
+        <translation>لا توجد صور</translation>
+    </message>
+</context>
 </TS>

@@ -63,4 +63,11 @@
         <translation>Écran extérieur</translation>
     </message>
 </context>
+<context>
+    <name>FILEHUB_InsertDlg</name>
+    <message>
+        <source>TXT_RID_LIST_A_NO_FILES</source>
+        <translation>Aucune image</translation>
+    </message>
+</context>
 </TS>

@@ -4,34 +4,14 @@
 #include "hsscpluginwidget.h"
 
 #include <hspluginhost.h>
+#include <hspluginlog.h>
 #include <zlog.h>
 
 #include <QWidget>
 
 namespace {
 
-// The log port the library opens on first use and closes when it is unloaded.
-class LibraryLog
-{
-public:
-    ~LibraryLog()
-    {
-        if (m_opened)
-            ZLOG_Close("qd_idle");
-    }
-    void open()
-    {
-        if (!m_opened) {
-            m_opened = true;
-            ZLOG_Open("qd_idle");
-        }
-    }
-
-private:
-    bool m_opened = false;
-};
-
-LibraryLog libraryLog;
+HSPluginLog libraryLog;
 
 } // namespace
 
@@ -50,7 +30,7 @@ HSPluginShortcut::~HSPluginShortcut()
 HSPluginShortcutSetup *HSPluginShortcut::takeSetup()
 {
     if (!setup) {
-        libraryLog.open();
+        libraryLog.category();
         setup = HSPluginShortcutSetup::getInstance();
     }
     return setup;

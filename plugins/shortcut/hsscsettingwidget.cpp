@@ -16,22 +16,18 @@
 
 namespace {
 
-const char context[] = "HSSCSettingWidget";
 const int pickerIconSize = 19;
 
-QString text(const char *id, const char *fallback)
-{
-    return ZResource::text(context, id, fallback);
-}
+#define SC_TEXT(id, fallback) ZResource::text("HSSCSettingWidget", id, fallback)
 
 QString showText()
 {
-    return text("TXT_RID_SETTING_B_SHOW", "Show");
+    return SC_TEXT("TXT_RID_SETTING_B_SHOW", "Show");
 }
 
 QString hideText()
 {
-    return text("TXT_RID_SETTING_B_HIDE", "Hide");
+    return SC_TEXT("TXT_RID_SETTING_B_HIDE", "Hide");
 }
 
 struct PositionTexts
@@ -43,10 +39,10 @@ struct PositionTexts
 };
 
 const PositionTexts positionTexts[] = {
-    { "CrossStyleNaviKey.Left", "TXT_RID_SETTING_A_LEFT", "TXT_RID_HEADER_LEFT", "Left" },
-    { "CrossStyleNaviKey.Right", "TXT_RID_SETTING_A_RIGHT", "TXT_RID_HEADER_RIGHT", "Right" },
-    { "CrossStyleNaviKey.Up", "TXT_RID_SETTING_A_UP", "TXT_RID_HEADER_UP", "Up" },
-    { "CrossStyleNaviKey.Down", "TXT_RID_SETTING_A_DOWN", "TXT_RID_HEADER_DOWN", "Down" },
+    { "CrossStyleNaviKey.Left", QT_TRANSLATE_NOOP("HSSCSettingWidget", "TXT_RID_SETTING_A_LEFT"), QT_TRANSLATE_NOOP("HSSCSettingWidget", "TXT_RID_HEADER_LEFT"), "Left" },
+    { "CrossStyleNaviKey.Right", QT_TRANSLATE_NOOP("HSSCSettingWidget", "TXT_RID_SETTING_A_RIGHT"), QT_TRANSLATE_NOOP("HSSCSettingWidget", "TXT_RID_HEADER_RIGHT"), "Right" },
+    { "CrossStyleNaviKey.Up", QT_TRANSLATE_NOOP("HSSCSettingWidget", "TXT_RID_SETTING_A_UP"), QT_TRANSLATE_NOOP("HSSCSettingWidget", "TXT_RID_HEADER_UP"), "Up" },
+    { "CrossStyleNaviKey.Down", QT_TRANSLATE_NOOP("HSSCSettingWidget", "TXT_RID_SETTING_A_DOWN"), QT_TRANSLATE_NOOP("HSSCSettingWidget", "TXT_RID_HEADER_DOWN"), "Down" },
 };
 
 } // namespace
@@ -57,7 +53,7 @@ HSSCSettingWidget::HSSCSettingWidget(QWidget *parent)
     , panel(new ZScrollPanel(this, "shortcutPanel"))
     , m_listBox(new ZListBox(QStringLiteral("%M"), panel->viewport(), 0, "shortcutList"))
 {
-    setAppTitle(text("TXT_RID_HEADER_ICONS", "Icons"));
+    setAppTitle(SC_TEXT("TXT_RID_HEADER_ICONS", "Icons"));
     panel->enableClipper(false);
     setContentWidget(panel);
     auto *layout = new QVBoxLayout(panel->viewport());
@@ -68,7 +64,7 @@ HSSCSettingWidget::HSSCSettingWidget(QWidget *parent)
 
     ZSoftKey *softKey = getSoftKey(true);
     softKey->setText(ZSoftKey::Left, QStringLiteral(" "));
-    softKey->setText(ZSoftKey::Right, text("TXT_RID_SOFTKEY_BACK", "Back"));
+    softKey->setText(ZSoftKey::Right, SC_TEXT("TXT_RID_SOFTKEY_BACK", "Back"));
     softKey->setClickedSlot(ZSoftKey::Right, this, SLOT(slotRightSFKey()));
     connect(this, &ZKbMainWidget::clearKeyClicked, this, &HSSCSettingWidget::slotRightSFKey);
     connect(m_listBox, &ZListBox::selected, this, &HSSCSettingWidget::slotCommandDispatcher);
@@ -88,7 +84,7 @@ void HSSCSettingWidget::buildRows()
     };
     if (shown("CrossStyleNaviKey.DisplayIcon")) {
         auto *row = new ZSettingItem(m_listBox);
-        row->appendSubItem(0, text("TXT_RID_SETTING_A_ICON_DISPLAY", "Icon Display"), false, 0);
+        row->appendSubItem(0, SC_TEXT("TXT_RID_SETTING_A_ICON_DISPLAY", "Icon Display"), false, 0);
         row->appendSubItem(0, setup->showIcons() ? showText() : hideText(), false, 1);
         row->setReservedData(0);
         m_listBox->insertItem(row);
@@ -98,7 +94,7 @@ void HSSCSettingWidget::buildRows()
         if (!entry || !shown(positionTexts[position].switchKey))
             continue;
         auto *row = new ZSettingItem(m_listBox);
-        row->appendSubItem(0, text(positionTexts[position].labelId, positionTexts[position].fallback), false, 0);
+        row->appendSubItem(0, SC_TEXT(positionTexts[position].labelId, positionTexts[position].fallback), false, 0);
         row->appendSubItem(0, entry->name, false, 1);
         row->setReservedData(unsigned(position + 1));
         m_listBox->insertItem(row);
@@ -140,8 +136,8 @@ void HSSCSettingWidget::slotCommandDispatcher(int index)
 
 void HSSCSettingWidget::chooseIconDisplay(ZSettingItem *row)
 {
-    ZSingleSelectDlg popup(text("TXT_RID_HEADER_ICON_DISPLAY", "Icon Display"), QString(), this);
-    popup.addItemsList({ text("TXT_RID_LIST_A_SHOW", "Show"), text("TXT_RID_LIST_A_HIDE", "Hide") });
+    ZSingleSelectDlg popup(SC_TEXT("TXT_RID_HEADER_ICON_DISPLAY", "Icon Display"), QString(), this);
+    popup.addItemsList({ SC_TEXT("TXT_RID_LIST_A_SHOW", "Show"), SC_TEXT("TXT_RID_LIST_A_HIDE", "Hide") });
     popup.setCheckedItem(setup->showIcons() ? 0 : 1);
     popup.getListBox()->setFocus();
     if (popup.exec() != 1)
@@ -159,7 +155,7 @@ void HSSCSettingWidget::chooseIconDisplay(ZSettingItem *row)
 void HSSCSettingWidget::chooseApplication(ZSettingItem *row, int position)
 {
     const ShortcutEntry *current = setup->entry(position);
-    ZSingleSelectDlg popup(text(positionTexts[position].headerId, positionTexts[position].fallback), QString(), this,
+    ZSingleSelectDlg popup(SC_TEXT(positionTexts[position].headerId, positionTexts[position].fallback), QString(), this,
                            "shortcutPicker", QStringLiteral("%R%I%M"));
     QList<AM_AppRegistry::App> offered;
     for (const AM_AppRegistry::App &app : AM_AppRegistry::getAllAppObjects()) {

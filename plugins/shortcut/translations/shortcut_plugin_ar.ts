@@ -1,0 +1,78 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>HSPluginShortcutSetup</name>
+    <message>
+        <source>TXT_RID_IDLE_SHORTCUT_NAME</source>
+        <translation>الاختصارات</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_ICONS</source>
+        <translation>الأيقونات</translation>
+    </message>
+</context>
+<context>
+    <name>HSSCSettingWidget</name>
+    <message>
+        <source>TXT_RID_HEADER_ICONS</source>
+        <translation>الأيقونات</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_ICON_DISPLAY</source>
+        <translation>عرض الأيقونات</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_ICON_DISPLAY</source>
+        <translation>عرض الأيقونات</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_B_SHOW</source>
+        <translation>إظهار</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_B_HIDE</source>
+        <translation>إخفاء</translation>
+    </message>
+    <message>
+        <source>TXT_RID_LIST_A_SHOW</source>
+        <translation>إظهار</translation>
+    </message>
+    <message>
+        <source>TXT_RID_LIST_A_HIDE</source>
+        <translation>إخفاء</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_LEFT</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_RIGHT</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_UP</source>
+        <translation>أعلى</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_DOWN</source>
+        <translation>أسفل</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_LEFT</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_RIGHT</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_UP</source>
+        <translation>أعلى</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_DOWN</source>
+        <translation>أسفل</translation>
+    </message>
+</context>
+</TS>

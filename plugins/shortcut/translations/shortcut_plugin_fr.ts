@@ -1,0 +1,78 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>HSPluginShortcutSetup</name>
+    <message>
+        <source>TXT_RID_IDLE_SHORTCUT_NAME</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_ICONS</source>
+        <translation>Icônes</translation>
+    </message>
+</context>
+<context>
+    <name>HSSCSettingWidget</name>
+    <message>
+        <source>TXT_RID_HEADER_ICONS</source>
+        <translation>Icônes</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_ICON_DISPLAY</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_ICON_DISPLAY</source>
+        <translation>Affichage des icônes</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_B_SHOW</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_B_HIDE</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <source>TXT_RID_LIST_A_SHOW</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>TXT_RID_LIST_A_HIDE</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_LEFT</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_RIGHT</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_UP</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>TXT_RID_SETTING_A_DOWN</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_LEFT</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_RIGHT</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_UP</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>TXT_RID_HEADER_DOWN</source>
+        <translation>Bas</translation>
+    </message>
+</context>
+</TS>
