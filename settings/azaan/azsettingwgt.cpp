@@ -57,11 +57,11 @@ AZSettingWgt::AZSettingWgt(QWidget *parent, const char *name, Qt::WindowFlags fl
 
     AzaanSettings *settings = AzaanSettings::instance();
     for (int position = 0; position < RowCount; ++position) {
-        const Row &spec = AZSettingTexts::row(position);
+        const Row &entry = AZSettingTexts::row(position);
         auto *item = new ZSettingItem(list, QStringLiteral("%M"));
-        item->appendSubItem(0, label(spec), false, 0);
-        item->appendSubItem(0, valueText(spec.code, (settings->*spec.read)()), false, 1);
-        item->setReservedData(unsigned(spec.code));
+        item->appendSubItem(0, label(entry), false, 0);
+        item->appendSubItem(0, valueText(entry.code, (settings->*entry.read)()), false, 1);
+        item->setReservedData(unsigned(entry.code));
         list->insertItem(item);
         rows[position] = item;
     }
@@ -228,11 +228,11 @@ void AZSettingWgt::quadStyleShortcutPicker(ZSettingItem *item, int code)
 
 void AZSettingWgt::chooseOnOff(ZSettingItem *item, int code)
 {
-    const Row *spec = AZSettingTexts::rowForCode(code);
-    if (!spec)
+    const Row *entry = AZSettingTexts::rowForCode(code);
+    if (!entry)
         return;
     AzaanSettings *settings = AzaanSettings::instance();
-    const bool on = isOn((settings->*spec->read)());
+    const bool on = isOn((settings->*entry->read)());
 #ifdef AZ_SETTINGS_PLUGIN_BUILD
     const QStringList choices { offText(), onText() };
     const int onIndex = 1;
@@ -250,7 +250,7 @@ void AZSettingWgt::chooseOnOff(ZSettingItem *item, int code)
     if (chosen < 0 || chosen > 1 || chosen == checked)
         return;
     const bool nowOn = chosen == onIndex;
-    if (!(settings->*spec->write)(nowOn ? QStringLiteral("1") : QStringLiteral("0")))
+    if (!(settings->*entry->write)(nowOn ? QStringLiteral("1") : QStringLiteral("0")))
         return;
     notifyHomeScreen();
     item->setSubItem(0, 1, nowOn ? onText() : offText());
