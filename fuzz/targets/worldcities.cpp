@@ -12,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList names = service->getAllCityNames();
     for (const QString &name : names) {
         WORLDCLOCK_CityInfo info;
-        FUZZ_CHECK(service->getCityInfo(name, info));
-        FUZZ_CHECK(info.gmtHours >= -24 && info.gmtHours <= 24);
+        // A city whose zone is unknown is listed without an offset; a known one has a real offset.
+        if (service->getCityInfo(name, info))
+            FUZZ_CHECK(info.gmtHours >= -14 && info.gmtHours <= 14);
         service->fromTranslateCityName(service->translateCityName(name));
     }
     WORLDCLOCK_Service::dispose();

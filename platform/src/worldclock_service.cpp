@@ -33,6 +33,13 @@ struct WORLDCLOCK_Service::Private
 
 namespace {
 WORLDCLOCK_Service *theService = nullptr;
+
+// Real offsets run from -12 to +14 hours; a rule text can name any (the tz reader takes
+// "Afri87" as 87 hours behind).
+bool usableOffset(int seconds)
+{
+    return seconds >= -14 * 3600 && seconds <= 14 * 3600;
+}
 }
 
 bool WORLDCLOCK_Service::Private::parseLine(QByteArrayView line, WORLDCLOCK_CityInfo &city, QStringList *extraFields)
@@ -186,6 +193,8 @@ bool WORLDCLOCK_Service::getCityInfo(const QString &cityName, WORLDCLOCK_CityInf
     if (!zone.isValid())
         return false;
     const int offset = zone.offsetFromUtc(ZSystemClock::currentDateTimeUtc());
+    if (!usableOffset(offset))
+        return false;
     info = city;
     // Each part carries the sign, so hours*3600 + minutes*60 + seconds is the offset.
     info.gmtHours = offset / 3600;
