@@ -21,8 +21,6 @@ new_root() {
     printf '[SETTINGS]\nHGM_HSA=1\nHGM_HSA_PRAYER=1\nHGM_HSA_MSG=1\nHGM_HSA_CALENDER=1\nHGM_HSA_EVENT=1\nHGM_HSA_MEDIA=1\nHGM_HSA_PRAYER_METHOD=5\nHGM_HSA_ALERT=3\nHGM_HSA_ALERT_PATH=/usr/data_resource/sound/alerts/azaan_chime.wav\nHGM_HSA_CITY=Abu Dhabi\n' \
         > "$root/setup/qd_azaan_hs.cfg"
     printf '[Unread]\nSMS=2\nMMS=1\n' > "$root/setup/vyn_messages.cfg"
-    # Shortcut icons hidden, as the run command starts the phone: the cross would cover the rows.
-    printf '[NaviKeyPlugin]\nShowIcons=false\n' > "$root/setup/vyn_idle.cfg"
     printf 'BEGIN:VCALENDAR\nVERSION:2.0\nBEGIN:VEVENT\nUID:shot@vyn\nDTSTART:20240311T110000Z\nDTEND:20240311T120000Z\nSUMMARY:Team meeting\nEND:VEVENT\nEND:VCALENDAR\n' \
         > "$root/setup/vyn_calendar.ics"
     echo "$root"

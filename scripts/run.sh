@@ -100,11 +100,6 @@ HGM_HSA_ALERT_PATH=/usr/data_resource/sound/ui_sounds/ui_countdown_sound_10.wav
 HGM_HSA_CITY=Abu Dhabi
 CFG
     echo "Azaan view switched on for this new device root"
-    # The shortcut cross would cover the Azaan rows: its icons wait hidden until a direction key
-    # reveals them.
-    if [ ! -e "$root/setup/vyn_idle.cfg" ]; then
-        printf '[NaviKeyPlugin]\nShowIcons=false\n' > "$root/setup/vyn_idle.cfg"
-    fi
 fi
 
 # Channels between programs travel on the session bus; start one when there is none.

@@ -32,15 +32,20 @@ shot() {
     rm -rf "$root"
 }
 
+# With the Azaan rows the focus starts on them and the cross waits as a layer: the clear key
+# (Esc) hands the direction keys to the shortcuts, which then show over the rows.
 shot home-shortcuts-240 240 0 true "" vyn-homescreen
-shot home-all-240 240 1 false "" vyn-homescreen
-shot home-all-240-revealed 240 1 false "Right" vyn-homescreen
-shot home-all-320 320 1 false "" vyn-homescreen
-shot home-all-320-icons 320 1 true "" vyn-homescreen
+shot home-all-240 240 1 true "" vyn-homescreen
+shot home-all-240-icons 240 1 true "Esc" vyn-homescreen
+shot home-all-240-hidden 240 1 false "Esc" vyn-homescreen
+shot home-all-240-revealed 240 1 false "Esc Right" vyn-homescreen
+shot home-all-320 320 1 true "" vyn-homescreen
+shot home-all-320-icons 320 1 true "Esc" vyn-homescreen
 shot settings-icons 240 0 true "" hssetting_app -p Shortcut
 shot settings-icons-picker 240 0 true "Down Return" hssetting_app -p Shortcut
 shot wallpaper-browser 240 0 true "Down" hssetting_app -p Wallpaper
 WALLPAPER=/vynlocal/download/picture/desert_dunes.jpg shot home-wallpaper-changed 240 1 true "" vyn-homescreen
-for name in home-shortcuts-240 home-all-240 home-all-240-revealed home-all-320 home-all-320-icons home-wallpaper-changed; do
+for name in home-shortcuts-240 home-all-240 home-all-240-icons home-all-240-hidden home-all-240-revealed home-all-320 \
+    home-all-320-icons home-wallpaper-changed; do
     rm -f "$out/$name.txt"
 done

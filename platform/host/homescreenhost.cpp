@@ -49,6 +49,10 @@ struct HostedPlugin
     bool focusable = true;
     bool freeArea = false;
     bool placing = false;
+    // Has a place on the screen (its container may still be hidden while it is a layer).
+    bool placed = false;
+    // A free-area plugin that found no free room and lies over others: shown only with the focus.
+    bool layered = false;
 
     QWidget *container() const { return site ? site->containerWidget() : nullptr; }
 };
@@ -283,7 +287,20 @@ void HomeScreenHost::showEntry(HostedPlugin *entry)
     }
     if (m_suspended)
         entry->plugin->suspend(true);
+    if (!entry->freeArea)
+        placeFreeArea();
     focusEntry();
+}
+
+void HomeScreenHost::placeFreeArea()
+{
+    // The room under the others changed: the free-area plugins take their place again.
+    for (const auto &entry : m_plugins) {
+        if (entry->freeArea && entry->active && entry->container()) {
+            entry->container()->setVisible(place(entry.get()));
+            entry->container()->update();
+        }
+    }
 }
 
 void HomeScreenHost::hideEntry(HostedPlugin *entry)
@@ -294,8 +311,11 @@ void HomeScreenHost::hideEntry(HostedPlugin *entry)
     entry->plugin->deactivate();
     if (QWidget *container = entry->container())
         container->hide();
+    entry->placed = false;
     if (m_focus == entry)
         m_focus = nullptr;
+    if (!entry->freeArea)
+        placeFreeArea();
     focusEntry();
 }
 
@@ -318,14 +338,17 @@ bool HomeScreenHost::place(HostedPlugin *entry)
     // No rectangle: the plugin has nothing to show now.
     if (!rect.isValid()) {
         container->hide();
+        entry->placed = false;
         return false;
     }
     if (!ZGlobal::getScreenR().contains(rect)) {
         qCWarning(hostLog()) << entry->name << "asked for" << rect << "outside the screen: not placed";
         container->hide();
+        entry->placed = false;
         return false;
     }
     container->setGeometry(rect);
+    entry->placed = true;
     return true;
 }
 
@@ -334,7 +357,7 @@ QRect HomeScreenHost::freeBand(const HostedPlugin *entry) const
     const QRect area = offeredArea();
     int top = area.top();
     for (const auto &other : m_plugins) {
-        if (other.get() != entry && isShown(other.get()))
+        if (other.get() != entry && !other->freeArea && isShown(other.get()))
             top = std::max(top, other->container()->geometry().bottom() + 1);
     }
     return QRect(QPoint(area.left(), top), area.bottomRight());
@@ -355,8 +378,7 @@ void HomeScreenHost::relayout()
 
 bool HomeScreenHost::isShown(const HostedPlugin *entry) const
 {
-    const QWidget *container = entry->container();
-    return entry->active && container && !container->isHidden();
+    return entry->active && entry->container() && entry->placed;
 }
 
 std::vector<HostedPlugin *> HomeScreenHost::screenOrder() const
@@ -379,16 +401,48 @@ std::vector<HostedPlugin *> HomeScreenHost::focusOrder() const
     std::vector<HostedPlugin *> order = screenOrder();
     order.erase(std::remove_if(order.begin(), order.end(), [](const HostedPlugin *entry) { return !entry->focusable; }),
                 order.end());
+    // The free-area plugins lie under the others: they come last.
+    std::stable_partition(order.begin(), order.end(), [](const HostedPlugin *entry) { return !entry->freeArea; });
     return order;
 }
 
 HostedPlugin *HomeScreenHost::focusEntry()
 {
-    if (m_focus && isShown(m_focus))
-        return m_focus;
-    const std::vector<HostedPlugin *> shown = focusOrder();
-    m_focus = shown.empty() ? nullptr : shown.front();
+    if (!m_focus || !isShown(m_focus)) {
+        const std::vector<HostedPlugin *> shown = focusOrder();
+        m_focus = shown.empty() ? nullptr : shown.front();
+    }
+    updateLayers();
     return m_focus;
+}
+
+void HomeScreenHost::updateLayers()
+{
+    for (const auto &entry : m_plugins) {
+        QWidget *container = entry->container();
+        if (!entry->freeArea || !container || !isShown(entry.get()))
+            continue;
+        const QRect area = container->geometry();
+        entry->layered = std::any_of(m_plugins.begin(), m_plugins.end(), [&](const auto &other) {
+            return other != entry && !other->freeArea && isShown(other.get())
+                && other->container()->geometry().intersects(area);
+        });
+        const bool visible = !entry->layered || m_focus == entry.get();
+        container->setVisible(visible);
+        if (visible && entry->layered)
+            container->raise();
+    }
+}
+
+void HomeScreenHost::cycleFocus()
+{
+    HostedPlugin *focus = focusEntry();
+    const std::vector<HostedPlugin *> shown = focusOrder();
+    if (!focus || shown.size() < 2)
+        return;
+    const auto at = std::find(shown.begin(), shown.end(), focus);
+    const auto next = (at == shown.end() || at + 1 == shown.end()) ? shown.begin() : at + 1;
+    moveFocus(focus, *next);
 }
 
 void HomeScreenHost::moveFocus(HostedPlugin *from, HostedPlugin *to)
@@ -396,6 +450,7 @@ void HomeScreenHost::moveFocus(HostedPlugin *from, HostedPlugin *to)
     QPoint point;
     from->plugin->focusOut(point);
     m_focus = to;
+    updateLayers();
     if (point.isNull()) {
         to->plugin->focusCenter();
         return;
@@ -543,7 +598,8 @@ int HomeScreenHost::siteRequestGeometry(HSPluginSite *site, QRect *rect)
         return 0;
     // A plugin may move within the free space of the screen, never over another one's area.
     for (const auto &other : m_plugins) {
-        if (other.get() != entry && isShown(other.get()) && other->container()->geometry().intersects(*rect))
+        if (other.get() != entry && !other->layered && isShown(other.get())
+            && other->container()->geometry().intersects(*rect))
             return 0;
     }
     if (QWidget *container = entry->container())
@@ -557,6 +613,7 @@ int HomeScreenHost::siteRequestFocus(HSPluginSite *site)
     if (!entry || !entry->focusable || !isShown(entry))
         return 0;
     m_focus = entry;
+    updateLayers();
     return 1;
 }
 
@@ -582,6 +639,7 @@ int HomeScreenHost::siteRequestHide(HSPluginSite *site)
     if (!container)
         return 0;
     container->hide();
+    entry->placed = false;
     if (m_focus == entry)
         m_focus = nullptr;
     focusEntry();
@@ -645,6 +703,12 @@ void HomeScreenHost::keyPressEvent(QKeyEvent *event)
 {
     if (!event->isAutoRepeat() && (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2)) {
         m_softKeys->click(event->key() == Qt::Key_F1 ? ZSoftKey::Left : ZSoftKey::Right);
+        event->accept();
+        return;
+    }
+    // The clear key hands the direction keys to the next plugin that takes them.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Backspace) {
+        cycleFocus();
         event->accept();
         return;
     }

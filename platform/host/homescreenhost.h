@@ -59,6 +59,8 @@ public:
 
     // 0 when a plugin consumed the key or the focus moved, 1 otherwise.
     int handleKey(int key, int phase = 0);
+    // Moves the focus to the next plugin that takes keys, wrapping (the clear key).
+    void cycleFocus();
 
     // The soft keys: "Menu" opens the application menu, "Contacts" starts the contacts.
     AppMenu *appMenu() const;
@@ -110,6 +112,8 @@ private:
     HostedPlugin *find(const QString &name) const;
     HostedPlugin *find(const HSPluginSite *site) const;
     HostedPlugin *focusEntry();
+    void updateLayers();
+    void placeFreeArea();
 
     Options m_options;
     bool m_showHeader = true;

@@ -88,6 +88,8 @@ private slots:
     void shutsDownLastFirst();
     void siteOperations();
     void passesOverPluginsWithoutFocus();
+    void freeAreaLayer_data();
+    void freeAreaLayer();
     void headlessRun();
     void followsLanguageChange();
     void firstStartInTheDisplayLanguage();
@@ -547,6 +549,60 @@ void tst_HomeScreenHost::passesOverPluginsWithoutFocus()
     QCOMPARE(host->focusedPlugin(), QStringLiteral("TestThree"));
     QCOMPARE(host->site(QStringLiteral("TestOne"))->requestFocus(), 0);
     QCOMPARE(host->focusedPlugin(), QStringLiteral("TestThree"));
+}
+
+void tst_HomeScreenHost::freeAreaLayer_data()
+{
+    QTest::addColumn<int>("twoY");
+    QTest::addColumn<bool>("layered");
+
+    // TestOne covers y 40 to 79 and keeps every key; TestTwo (Area=free) asks for 40 rows at twoY.
+    QTest::newRow("under the others") << 100 << false;
+    QTest::newRow("above, no overlap") << 0 << false;
+    QTest::newRow("over the others") << 60 << true;
+}
+
+void tst_HomeScreenHost::freeAreaLayer()
+{
+    QFETCH(int, twoY);
+    QFETCH(bool, layered);
+
+    TestPluginBehaviour one = behaviour(40);
+    one.consumedKeys = TestKeyUp | TestKeyDown | TestKeyLeft | TestKeyRight;
+    setBehaviour("libtestone_plugin.so", one);
+    setBehaviour("libtesttwo_plugin.so", behaviour(twoY));
+    QVERIFY(m_device->writeFile(QString::fromLatin1(configPath),
+                                "[Plugins]\nList=libtesttwo_plugin.so;libtestone_plugin.so\n"
+                                "[libtestone_plugin.so]\nName=TestOne\n"
+                                "[libtesttwo_plugin.so]\nName=TestTwo\nArea=free\n"));
+    auto host = startHost();
+    QWidget *two = host->container(QStringLiteral("TestTwo"));
+    QVERIFY(two);
+    QCOMPARE(two->geometry(), QRect(0, twoY, 160, 40));
+    // The free-area plugin comes last, wherever it lies; as a layer it waits hidden.
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestOne"));
+    QVERIFY(host->shownPlugins().contains(QStringLiteral("TestTwo")));
+    QCOMPARE(two->isHidden(), layered);
+
+    // The plugin with the focus keeps the direction keys: only the clear key moves on.
+    QTest::keyClick(host.get(), Qt::Key_Down);
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestOne"));
+    QTest::keyClick(host.get(), Qt::Key_Escape);
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestTwo"));
+    QVERIFY(!two->isHidden());
+    pluginLog().clear();
+    QTest::keyClick(host.get(), Qt::Key_Escape);
+    QCOMPARE(host->focusedPlugin(), QStringLiteral("TestOne"));
+    QCOMPARE(two->isHidden(), layered);
+    QCOMPARE(pluginLog().size(), 2);
+    QCOMPARE(pluginLog().first(), QStringLiteral("TestTwo focusOut"));
+    QVERIFY(pluginLog().last().startsWith(QStringLiteral("TestOne focus")));
+
+    // Switching TestOne off leaves the room to TestTwo, shown without the focus round.
+    QVERIFY(QCopChannel::send(VynChannel::HomeScreenFramework, VynMessage::DeactivatePlugin,
+                              namePayload(QStringLiteral("TestOne"))));
+    QTRY_COMPARE(host->focusedPlugin(), QStringLiteral("TestTwo"));
+    QVERIFY(!two->isHidden());
 }
 
 void tst_HomeScreenHost::headlessRun()
