@@ -7,6 +7,8 @@
 #include <QString>
 
 class QFileSystemWatcher;
+class QSocketNotifier;
+class QTimer;
 
 // The installed applications: desktop-entry files in "/usr/SYSqtapp/registry/*.desktop"
 // (group "Desktop Entry": Type=Application, Name, Exec, Icon, X-Vyn-AppId=<uuid>).
@@ -44,12 +46,16 @@ signals:
 
 private slots:
     void rescan();
+    void readEvents();
 
 private:
     void watchEntries();
 
-    QFileSystemWatcher *m_watcher;
     QMap<QString, App> m_known;
+    int m_inotify = -1;
+    QSocketNotifier *m_notifier = nullptr;
+    QFileSystemWatcher *m_watcher = nullptr;  // only when the folder watch is not available
+    QTimer *m_settle;
 };
 
 #endif

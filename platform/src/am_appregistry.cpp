@@ -5,9 +5,16 @@
 #include "zlog.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileSystemWatcher>
+#include <QSet>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <QUuid>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <utility>
@@ -51,12 +58,17 @@ QString unescapeValue(const QString &value)
     return result;
 }
 
-bool readEntry(const QString &path, AM_AppRegistry::App &app)
+// language: the display language's codes, most precise first ("fr-fr", "fr").
+bool readEntry(const QString &path, const QStringList &language, AM_AppRegistry::App &app)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumEntrySize)
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    const IniFile entry = IniFile::parse(file.readAll(), IniFile::DesktopEntry);
+    // Read one byte past the limit instead of asking the size: one system call less per entry.
+    const QByteArray text = file.read(maximumEntrySize + 1);
+    if (text.size() > maximumEntrySize)
+        return false;
+    const IniFile entry = IniFile::parse(text, IniFile::DesktopEntry);
     const auto value = [&entry](const char *key) {
         QString text;
         entry.value(QStringLiteral("Desktop Entry"), QString::fromLatin1(key), &text);
@@ -71,8 +83,7 @@ bool readEntry(const QString &path, AM_AppRegistry::App &app)
     app.exec = value("Exec");
     app.name = unescapeValue(value("Name"));
     // The name in the display language: Name[fr-fr], then Name[fr], as desktop entries carry them.
-    const QString language = UTIL_Language::getSystemLanguageCode().toLower();
-    for (const QString &code : { language, language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0) }) {
+    for (const QString &code : language) {
         const QString localized = value(QStringLiteral("Name[%1]").arg(code).toLatin1().constData());
         if (!localized.isEmpty()) {
             app.name = unescapeValue(localized);
@@ -86,17 +97,26 @@ bool readEntry(const QString &path, AM_AppRegistry::App &app)
 QMap<QString, AM_AppRegistry::App> scan()
 {
     QMap<QString, AM_AppRegistry::App> result;
-    const QDir folder(VynDevice::hostPath(AM_AppRegistry::registryFolder()));
-    const QStringList files = folder.entryList({ QStringLiteral("*.desktop") }, QDir::Files | QDir::Readable,
-                                               QDir::Name);
-    for (const QString &name : files) {
+    // Read once for the whole folder: the language lives in a settings file of its own.
+    const QString code = UTIL_Language::getSystemLanguageCode().toLower();
+    const QStringList language { code, code.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0) };
+    // The folder's own file types tell files apart: no status call per entry, and an
+    // unreadable one fails at its opening like any other.
+    QStringList files;
+    QDirIterator entries(VynDevice::hostPath(AM_AppRegistry::registryFolder()), { QStringLiteral("*.desktop") },
+                         QDir::Files);
+    while (entries.hasNext())
+        files.append(entries.next());
+    files.sort();
+    for (const QString &path : std::as_const(files)) {
         AM_AppRegistry::App app;
-        if (!readEntry(folder.filePath(name), app)) {
-            qCDebug(zlog("platform")) << "registry: not an application entry:" << name;
+        const auto name = [&path] { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); };
+        if (!readEntry(path, language, app)) {
+            qCDebug(zlog("platform")) << "registry: not an application entry:" << name();
             continue;
         }
         if (result.contains(app.id)) {
-            qCWarning(zlog("platform")) << "registry: duplicate application id" << app.id << "in" << name;
+            qCWarning(zlog("platform")) << "registry: duplicate application id" << app.id << "in" << name();
             continue;
         }
         result.insert(app.id, app);
@@ -108,11 +128,32 @@ QMap<QString, AM_AppRegistry::App> scan()
 
 AM_AppRegistry::AM_AppRegistry(QObject *parent)
     : QObject(parent)
-    , m_watcher(new QFileSystemWatcher(this))
     , m_known(scan())
+    , m_settle(new QTimer(this))
 {
     const QString folder = VynDevice::hostPath(registryFolder());
     QDir().mkpath(folder);
+    // One write brings several events: they are read together, then the folder once.
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(20);
+    connect(m_settle, &QTimer::timeout, this, &AM_AppRegistry::rescan);
+
+    // One watch on the folder sees entries added, removed, renamed and written in place; a
+    // watch per entry (all Qt's watcher offers for edits) costs more than reading them all.
+    m_inotify = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_inotify >= 0
+        && inotify_add_watch(m_inotify, QFile::encodeName(folder).constData(),
+                             IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE | IN_ATTRIB)
+                >= 0) {
+        m_notifier = new QSocketNotifier(m_inotify, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &AM_AppRegistry::readEvents);
+        return;
+    }
+    qCWarning(zlog("platform")) << "registry: no folder watch, watching each entry instead";
+    if (m_inotify >= 0)
+        ::close(m_inotify);
+    m_inotify = -1;
+    m_watcher = new QFileSystemWatcher(this);
     m_watcher->addPath(folder);
     watchEntries();
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &AM_AppRegistry::rescan);
@@ -120,19 +161,39 @@ AM_AppRegistry::AM_AppRegistry(QObject *parent)
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &AM_AppRegistry::rescan);
 }
 
+void AM_AppRegistry::readEvents()
+{
+    char buffer[4096];
+    while (::read(m_inotify, buffer, sizeof buffer) > 0) {
+    }
+    m_settle->start();
+}
+
 void AM_AppRegistry::watchEntries()
 {
+    if (!m_watcher)
+        return;
     const QDir folder(VynDevice::hostPath(registryFolder()));
-    const QStringList watched = m_watcher->files();
+    const QStringList watchedFiles = m_watcher->files();
+    const QSet<QString> watched(watchedFiles.begin(), watchedFiles.end());
     const QStringList files = folder.entryList({ QStringLiteral("*.desktop") }, QDir::Files);
+    QStringList added;
     for (const QString &name : files) {
         const QString path = folder.filePath(name);
         if (!watched.contains(path))
-            m_watcher->addPath(path);
+            added.append(path);
     }
+    // One call for the lot: the watcher sets up its watches in a single pass.
+    if (!added.isEmpty())
+        m_watcher->addPaths(added);
 }
 
-AM_AppRegistry::~AM_AppRegistry() = default;
+AM_AppRegistry::~AM_AppRegistry()
+{
+    delete m_notifier;
+    if (m_inotify >= 0)
+        ::close(m_inotify);
+}
 
 QString AM_AppRegistry::registryFolder()
 {
