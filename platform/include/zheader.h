@@ -10,6 +10,8 @@ class QTimer;
 // The status header at the top of the screen: signal strength, operator name, time and
 // battery. The phone state comes from "/tmp/vyn_phone.cfg" (group "Network": "OperatorName",
 // "Signal" 0 to 5; group "Battery": "Level" 0 to 4, "Charging"), the time from ZSystemClock.
+// The standard header reads them again on the phone's change notice and when the clock or
+// its format is set, not only at each minute.
 class ZHeader : public QWidget
 {
     Q_OBJECT

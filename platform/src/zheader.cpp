@@ -1,4 +1,7 @@
 #include "zheader.h"
+#include "qcopchannel.h"
+#include "vynchannels.h"
+#include "vynphone.h"
 #include "util_datetime.h"
 #include "zconfig.h"
 #include "zglobal.h"
@@ -29,6 +32,20 @@ ZHeader::ZHeader(int type, QWidget *parent, const char *name, int flags)
         setObjectName(QString::fromLatin1(name));
     m_minuteTimer->setSingleShot(true);
     connect(m_minuteTimer, &QTimer::timeout, this, &ZHeader::refresh);
+    // Signal, operator and battery change with the phone; the time when the clock is set.
+    const auto follow = [this](const char *channelName, std::initializer_list<const char *> messages) {
+        auto *channel = new QCopChannel(channelName, this);
+        const QList<QCString> names(messages.begin(), messages.end());
+        connect(channel, &QCopChannel::received, this, [this, names](const QCString &message, const QByteArray &) {
+            if (names.contains(message))
+                refresh();
+        });
+    };
+    if (type == Standard) {
+        follow(VynPhone::channelName(), { VynPhone::ChangedMessage });
+        follow(VynChannel::System, { VynMessage::TimeInfoChanged });
+        follow(VynChannel::DateTimeFormat, { VynMessage::TimeFormatChanged });
+    }
     resize(headerSize(type));
     refresh();
 }
