@@ -1,6 +1,8 @@
 #include <hsplugin.h>
 #include <hspluginlibrary.h>
+#include <vynphone.h>
 #include <zheader.h>
+#include <zsystemclock.h>
 
 #include "fakepluginsite.h"
 #include "testdevice.h"
@@ -23,6 +25,7 @@ private slots:
     void initializeTwice();
     void nullSite();
     void containerGoesFirst();
+    void followsPhoneAndClock();
 
 private:
     std::unique_ptr<TestDevice> m_device;
@@ -106,6 +109,29 @@ void tst_HSSPlugin::containerGoesFirst()
     // The host's screen and the container with the header in it go before the plugin.
     site.reset();
     m_library->destroyInstance(plugin);
+}
+
+void tst_HSSPlugin::followsPhoneAndClock()
+{
+    QVERIFY(ZSystemClock::writeDeviceClock(QStringLiteral("2024-03-11T13:10:20")));
+    FakePluginSite site(QStringLiteral("StatusBar"));
+    site.containerWidget()->setGeometry(QRect(QPoint(0, 0), ZHeader::headerSize(ZHeader::Standard)));
+    site.screen()->show();
+    HSPlugin *plugin = m_library->createInstance(&site);
+    plugin->initialize();
+    ZHeader *header = site.containerWidget()->findChild<ZHeader *>();
+    QVERIFY(header);
+    QCOMPARE(header->timeText(), QStringLiteral("13:10"));
+
+    // The header changes with the notice, long before its next minute.
+    QVERIFY(VynPhone::set(QStringLiteral("signal"), QStringLiteral("1")));
+    QVERIFY(VynPhone::set(QStringLiteral("service"), QStringLiteral("Other Net")));
+    QTRY_COMPARE(header->signalLevel(), 1);
+    QTRY_COMPARE(header->operatorName(), QStringLiteral("Other Net"));
+    QVERIFY(ZSystemClock::writeDeviceClock(QStringLiteral("2024-03-11T21:45:00")));
+    QTRY_COMPARE(header->timeText(), QStringLiteral("21:45"));
+    m_library->destroyInstance(plugin);
+    ZSystemClock::writeDeviceClock(QString());
 }
 
 QTEST_MAIN(tst_HSSPlugin)
