@@ -339,10 +339,13 @@ int main(int argc, char **argv)
         writer.process = std::make_unique<QProcess>();
         writer.process->setProcessEnvironment(environment);
         writer.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        writer.process->start(QCoreApplication::applicationFilePath(),
-                              { QStringLiteral("--writer"), QString::number(index + 1), QStringLiteral("--seed"),
+        QStringList arguments { QStringLiteral("--writer"), QString::number(index + 1), QStringLiteral("--seed"),
                                 QString::number(++nextSeed), QStringLiteral("--first"),
-                                QString::number(++lives * 1000000000LL) });
+                                QString::number(++lives * 1000000000LL) };
+        // Under an emulator the writers run through it too (the emulator's pid is the writer's).
+        QStringList command = QProcess::splitCommand(qEnvironmentVariable("VYN_EXEC_WRAPPER"));
+        command << QCoreApplication::applicationFilePath() << arguments;
+        writer.process->start(command.takeFirst(), command);
         writer.process->waitForStarted();
         writer.pending.clear();
         writer.inCommit = false;

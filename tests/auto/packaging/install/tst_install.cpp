@@ -75,7 +75,10 @@ int tst_Install::run(const QString &program, const QStringList &args, const QStr
         environment.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(installed(QStringLiteral(VYN_INSTALL_BINDIR "/") + program), args);
+    // A cross build's programs run through the emulator.
+    QStringList command = QProcess::splitCommand(qEnvironmentVariable("VYN_EXEC_WRAPPER"));
+    command << installed(QStringLiteral(VYN_INSTALL_BINDIR "/") + program) << args;
+    process.start(command.takeFirst(), command);
     if (!process.waitForFinished(60000))
         return -1;
     *output = process.readAll();
