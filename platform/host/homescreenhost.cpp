@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPalette>
 
 #include <algorithm>
 
@@ -73,6 +74,15 @@ HomeScreenHost::HomeScreenHost(const Options &options, QWidget *parent)
     setFixedSize(ZGlobal::getScreenR().size());
 
     m_softKeys = new ZSoftKey("CST_2", this, "softkeys");
+    // Dims the plugins under a layer that holds the focus, so its own drawing reads clearly.
+    m_veil = new QWidget(this);
+    m_veil->setObjectName(QStringLiteral("veil"));
+    m_veil->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_veil->setAutoFillBackground(true);
+    QPalette veil = m_veil->palette();
+    veil.setColor(QPalette::Window, QColor(0, 0, 0, 150));
+    m_veil->setPalette(veil);
+    m_veil->hide();
     retranslate();
     m_softKeys->setGeometry(ZGlobal::getCstR());
     m_softKeys->setClickedSlot(ZSoftKey::Left, this, SLOT(slotMenu()));
@@ -418,6 +428,7 @@ HostedPlugin *HomeScreenHost::focusEntry()
 
 void HomeScreenHost::updateLayers()
 {
+    bool veiled = false;
     for (const auto &entry : m_plugins) {
         QWidget *container = entry->container();
         if (!entry->freeArea || !container || !isShown(entry.get()))
@@ -429,9 +440,14 @@ void HomeScreenHost::updateLayers()
         });
         const bool visible = !entry->layered || m_focus == entry.get();
         container->setVisible(visible);
-        if (visible && entry->layered)
+        if (visible && entry->layered) {
+            m_veil->setGeometry(offeredArea());
+            m_veil->raise();
             container->raise();
+            veiled = true;
+        }
     }
+    m_veil->setVisible(veiled);
 }
 
 void HomeScreenHost::cycleFocus()

@@ -119,6 +119,7 @@ private:
     bool m_showHeader = true;
     ZHeader *m_header = nullptr;
     ZSoftKey *m_softKeys = nullptr;
+    QWidget *m_veil = nullptr;
     AppMenu *m_appMenu = nullptr;
     QCopChannel *m_frameworkChannel;
     std::vector<std::unique_ptr<HostedPlugin>> m_plugins;
