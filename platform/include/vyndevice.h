@@ -1,8 +1,11 @@
 #ifndef VYNDEVICE_H
 #define VYNDEVICE_H
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+class QFile;
 
 // The device's file system lives under one root folder on the host, so the system runs
 // unprivileged and every test can use a root of its own.
@@ -23,6 +26,11 @@ public:
     // $VYN_IMAGE_DIR; else the image installed beside the program; else the build's folders
     // (data/device, then what the build adds, such as compiled translations).
     static QStringList defaultImageFolders();
+
+    // Reads an open file whole, or at most limit + 1 bytes, so a caller can tell a file over
+    // the limit. The buffer follows the file's size, not the limit: asking QIODevice for the
+    // limit would allocate all of it on every read.
+    static QByteArray readCapped(QFile &file, qint64 limit);
 };
 
 #endif

@@ -64,8 +64,7 @@ bool readEntry(const QString &path, const QStringList &language, AM_AppRegistry:
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // Read one byte past the limit instead of asking the size: one system call less per entry.
-    const QByteArray text = file.read(maximumEntrySize + 1);
+    const QByteArray text = VynDevice::readCapped(file, maximumEntrySize);
     if (text.size() > maximumEntrySize)
         return false;
     const IniFile entry = IniFile::parse(text, IniFile::DesktopEntry);

@@ -1,4 +1,5 @@
 #include "inifile.h"
+#include "vyndevice.h"
 
 #include <QFile>
 #include <QStringList>
@@ -175,5 +176,5 @@ IniFile readIniFile(const QString &hostPath)
     if (!file.open(QIODevice::ReadOnly))
         return IniFile();
     // Settings files are small; anything far larger is not one of ours.
-    return IniFile::parse(file.read(4 * 1024 * 1024));
+    return IniFile::parse(VynDevice::readCapped(file, 4 * 1024 * 1024));
 }

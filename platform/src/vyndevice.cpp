@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -141,4 +142,21 @@ bool VynDevice::installImage(const QString &imageFolders)
         }
     }
     return ok;
+}
+
+QByteArray VynDevice::readCapped(QFile &file, qint64 limit)
+{
+    // Files that report no size (pipes, /proc) are read in small steps up to the limit.
+    const qint64 size = file.size();
+    if (size <= 0) {
+        QByteArray result;
+        while (result.size() <= limit) {
+            const QByteArray chunk = file.read(std::min<qint64>(64 * 1024, limit + 1 - result.size()));
+            if (chunk.isEmpty())
+                break;
+            result += chunk;
+        }
+        return result;
+    }
+    return file.read(std::min(size, limit) + 1);
 }

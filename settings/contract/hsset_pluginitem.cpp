@@ -75,7 +75,7 @@ void HSSET_PluginItem::readCatalogue(HSSET_PluginList &list, const QString &host
         qCWarning(log()) << "settings catalogue" << hostPath << "is too large:" << file.size() << "bytes";
         return;
     }
-    const QByteArray content = file.read(maximumCatalogueSize + 1);
+    const QByteArray content = VynDevice::readCapped(file, maximumCatalogueSize);
     if (content.size() > maximumCatalogueSize || !shallowEnough(content)) {
         qCWarning(log()) << "settings catalogue" << hostPath << "is too large or too deeply nested";
         return;
