@@ -1,6 +1,8 @@
 #include "calendarrecurrence.h"
 #include "zlog.h"
 
+#include <algorithm>
+
 namespace CalendarRecurrence {
 
 using CalendarFile::Entry;
@@ -75,13 +77,20 @@ QList<QDate> periodDates(const Entry &entry, qint64 k, QDate &base)
     return dates;
 }
 
+// The first day an occurrence may start on and still reach into a window opening at `from`
+// (its length and a day either side for the time zone).
+QDate earliestStart(const Entry &entry, const QDateTime &from)
+{
+    const qint64 lengthDays = entry.allDay ? entry.durationDays : entry.durationSecs / 86400 + 1;
+    return from.toUTC().date().addDays(-std::clamp<qint64>(lengthDays, 0, 400000) - 2);
+}
+
 // Whole periods that end before the window can be skipped when no COUNT needs them counted.
 qint64 periodsToSkip(const Entry &entry, const QDateTime &from)
 {
     if (entry.rule.count > 0)
         return 0;
-    const qint64 lengthDays = entry.allDay ? entry.durationDays : entry.durationSecs / 86400 + 1;
-    const qint64 days = entry.startDate.daysTo(from.toUTC().date()) - lengthDays - 2;
+    const qint64 days = entry.startDate.daysTo(earliestStart(entry, from));
     if (days <= 0)
         return 0;
     qint64 periods = 0;
@@ -130,6 +139,8 @@ QList<CAL_ENG_Event> occurrences(const Entry &entry, const QDateTime &from, cons
                              : entry.anchor.at(rule.untilDate, rule.untilTime));
     // Periods whose first day lies this far past the window cannot reach into it.
     const QDate lastBase = to.toUTC().date().addDays(2);
+    // Dates before this one are only counted: placing them in the zone is the costly part.
+    const QDate earliest = earliestStart(entry, from);
     int counted = 1;
     qint64 k = periodsToSkip(entry, from);
     for (int periods = 0; periods < maximumPeriods; ++periods, ++k) {
@@ -142,6 +153,11 @@ QList<CAL_ENG_Event> occurrences(const Entry &entry, const QDateTime &from, cons
                 continue;
             if (rule.hasUntil && rule.untilIsDate && date > rule.untilDate)
                 return result;
+            if (date < earliest) {
+                if (rule.count > 0 && ++counted >= rule.count)
+                    return result;
+                continue;
+            }
             const Occurrence occurrence = occurrenceOn(entry, date);
             if (until.isValid() && occurrence.start > until)
                 return result;
