@@ -25,6 +25,7 @@ private slots:
     void cleanup() { m_device.reset(); }
 
     void addListAndRemove();
+    void keepsTimesBeyond2038();
     void sameAlarmAgainWritesNothing();
     void refusesBadAlarms_data();
     void refusesBadAlarms();
@@ -66,6 +67,18 @@ void tst_AM_AlarmServer::addListAndRemove()
     // Nothing left to withdraw is not an error.
     QCOMPARE(AM_AlarmServer::removeAlarm(prayerApp), 0);
     QCOMPARE(AM_AlarmServer::alarms().size(), 1);
+}
+
+void tst_AM_AlarmServer::keepsTimesBeyond2038()
+{
+    // Past the 32-bit time_t and unsigned 32-bit second limits: the handset runs for years.
+    for (const char *iso : { "2038-01-19T07:14:08", "2040-03-01T05:00:00", "2106-02-07T10:28:16" }) {
+        QCOMPARE(AM_AlarmServer::addAlarm(prayerApp, at(iso), 0, 8, QByteArray(), secondId), 0);
+        const QList<AM_Alarm> alarms = AM_AlarmServer::alarms();
+        QCOMPARE(alarms.size(), 1);
+        QCOMPARE(alarms.first().time, at(iso));
+        QCOMPARE(AM_AlarmServer::removeAlarm(prayerApp), 0);
+    }
 }
 
 void tst_AM_AlarmServer::sameAlarmAgainWritesNothing()
