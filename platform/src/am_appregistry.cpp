@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QUuid>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -61,12 +63,29 @@ QString unescapeValue(const QString &value)
 // language: the display language's codes, most precise first ("fr-fr", "fr").
 bool readEntry(const QString &path, const QStringList &language, AM_AppRegistry::App &app)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Open, one read, close: a folder of entries is read whenever a registry is made, and the
+    // calls QFile adds (status twice, a read to find the end) were most of that time.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    const QByteArray text = VynDevice::readCapped(file, maximumEntrySize);
-    if (text.size() > maximumEntrySize)
+    QByteArray text(maximumEntrySize + 1, Qt::Uninitialized);
+    qsizetype length = 0;
+    for (;;) {
+        const size_t wanted = size_t(text.size() - length);
+        const ssize_t got = ::read(fd, text.data() + length, wanted);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        length += got;
+        // A short read of a regular file is its end; a full buffer is an entry too large.
+        if (size_t(got) < wanted || length == text.size())
+            break;
+    }
+    ::close(fd);
+    if (length > maximumEntrySize)
         return false;
+    text.truncate(length);
     const IniFile entry = IniFile::parse(text, IniFile::DesktopEntry);
     const auto value = [&entry](const char *key) {
         QString text;
